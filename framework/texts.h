@@ -1,0 +1,37 @@
+#pragma once
+#include <array>
+#include <string_view>
+
+// Every user-visible text of the program, as the CP932 bytes the program uses, with the
+// decoded form beside it. A unit test decodes each one and compares.
+namespace vc::texts {
+
+struct Text {
+    std::string_view cp932;
+    std::string_view decoded;  // UTF-8
+};
+
+// printf formats; the game year is fixed.
+inline constexpr Text kGameDateFormat{"555\x94\x4E%.2d\x8C\x8E%.3d\x93\xFA ", "555年%.2d月%.3d日 "};
+inline constexpr Text kRealDateFormat{"%.2d\x8C\x8E%.2d\x93\xFA(", "%.2d月%.2d日("};
+
+// Indexed by wDayOfWeek, 0 = Sunday.
+inline constexpr std::array<Text, 7> kWeekdays{{
+    {"\x93\xFA", "日"},
+    {"\x8C\x8E", "月"},
+    {"\x89\xCE", "火"},
+    {"\x90\x85", "水"},
+    {"\x96\xD8", "木"},
+    {"\x8B\xE0", "金"},
+    {"\x93\x79", "土"},
+}};
+
+inline constexpr Text kFontName{"\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E",
+                                "ＭＳ ゴシック"};
+
+inline constexpr std::array<const Text*, 10> kAll{
+    &kGameDateFormat, &kRealDateFormat, &kWeekdays[0], &kWeekdays[1], &kWeekdays[2],
+    &kWeekdays[3],    &kWeekdays[4],    &kWeekdays[5], &kWeekdays[6], &kFontName,
+};
+
+}  // namespace vc::texts
