@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace vc {
+
+// The program's texts are CP932; Windows gets them as UTF-16 so that they read right
+// whatever the system's ANSI code page is.
+std::wstring Cp932ToWide(std::string_view cp932);
+
+}  // namespace vc

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# A user starts the clock: a small borderless strip stays on top, with no taskbar button.
+source "$(dirname "$0")/lib.sh"
+
+session_start_display
+session_start_clock
+session_wait_window TFormVT555 VeltriaClock
+
+e2e_expect "outer size" "${PROBE[width]}x${PROBE[height]}" "175x38"
+e2e_expect "client size" "${PROBE[client_width]}x${PROBE[client_height]}" "175x38"
+e2e_expect "visible" "${PROBE[visible]}" 1
+style=$((PROBE[style]))
+exstyle=$((PROBE[exstyle]))
+e2e_expect "pop-up style" $((style & 0x80000000)) $((0x80000000))
+e2e_expect "no caption or frame" $((style & 0x00CF0000)) 0
+e2e_expect "topmost" $((exstyle & 0x8)) 8
+e2e_expect "no taskbar request" $((exstyle & 0x40000)) 0
+e2e_expect "owned" "${PROBE[owned]}" 1
+e2e_expect "owner's extended style" "${PROBE[owner_exstyle]}" 0x00000080
+e2e_expect "owner hidden" "${PROBE[owner_visible]}" 0
+session_shot "$E2E_OUT/screen.png"
+echo "screen: $E2E_OUT/screen.png"

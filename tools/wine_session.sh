@@ -1,0 +1,85 @@
+# A Wine session for the clock: a private X display, the exe, a probe that asks Windows
+# about its windows. Sourced by the journeys and by `make run`. Every process it starts
+# is stopped when the sourcing script ends, whatever way it ends.
+set -euo pipefail
+
+: "${VC_EXE:?VC_EXE must name VeltriaClock.exe}"
+: "${VC_PROBE:?VC_PROBE must name winprobe.exe}"
+: "${WINEPREFIX:?WINEPREFIX must name a Wine prefix}"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+SESSION_OUT=${VC_SESSION_OUT:-$(mktemp -d)}
+mkdir -p "$SESSION_OUT"
+SESSION_PIDS=()
+
+session_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+session_cleanup() {
+    local pid
+    for pid in "${SESSION_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    for pid in "${SESSION_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    [ -z "${SESSION_XVFB:-}" ] || { kill "$SESSION_XVFB" 2>/dev/null || true; wait "$SESSION_XVFB" 2>/dev/null || true; }
+}
+trap session_cleanup EXIT
+
+# A private virtual display; Xvfb picks a free number itself.
+session_start_display() {
+    local fifo="$SESSION_OUT/displayfd"
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$SESSION_OUT/xvfb.log" 2>&1 &
+    SESSION_XVFB=$!
+    local number
+    read -r -t 20 number <"$fifo" || session_fail "Xvfb did not start (see $SESSION_OUT/xvfb.log)"
+    export DISPLAY=":$number"
+}
+
+# session_start_clock ["YYYY-MM-DD hh:mm:ss"]: with a time, the clock starts at that local
+# time and runs on from there.
+session_start_clock() {
+    if [ $# -gt 0 ]; then
+        faketime "$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
+    else
+        wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
+    fi
+    SESSION_PIDS+=($!)
+}
+
+# session_probe CLASS CAPTION: fills the associative array PROBE from winprobe's answer.
+declare -gA PROBE
+session_probe() {
+    local output line
+    PROBE=()
+    output=$(wine "$VC_PROBE" "$1" "$2" 2>/dev/null | tr -d '\r') || return 1
+    while IFS= read -r line; do
+        PROBE[${line%%=*}]=${line#*=}
+    done <<<"$output"
+}
+
+# session_wait_window CLASS CAPTION [SECONDS]
+session_wait_window() {
+    local deadline=$((SECONDS + ${3:-60}))
+    until session_probe "$1" "$2"; do
+        [ $SECONDS -lt $deadline ] || session_fail "no window of class '$1' and caption '$2'"
+        sleep 0.5
+    done
+}
+
+# session_shot FILE [GEOMETRY]: the screen, or a part of it as WxH+X+Y.
+session_shot() {
+    if [ $# -gt 1 ]; then
+        import -window root -crop "$2" +repage "$1"
+    else
+        import -window root "$1"
+    fi
+}
+
