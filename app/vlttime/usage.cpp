@@ -1,0 +1,42 @@
+#include "app/vlttime/usage.h"
+
+namespace vc::vlttime {
+
+std::string_view UsageText() {
+    return R"(Usage: vlttime [options]
+
+Prints the VeltriaRune game clock for the local time, as the clock strip shows it:
+  555年03月008日  23:56:48
+Every real three-hour block of local time (00:00, 03:00, ... 21:00) is one game day.
+
+Options:
+  --at "YYYY-MM-DD hh:mm:ss[.mmm]", --at="YYYY-MM-DD hh:mm:ss[.mmm]"
+              Use this local time instead of now. The year runs 1601..9999; month, day,
+              hour, minute and second take exactly two digits, milliseconds exactly three;
+              the date must exist (Gregorian calendar). The weekday follows from the date.
+  --12h       12-hour form (am/pm) for the game and real lines; the default is 24-hour.
+  --real      Also print the real line (date, weekday, time) on a second line.
+  --next      Also print when the game's next dawn (05:00:00) and next dusk (19:00:00)
+              begin, strictly after the moment, as local times, and how far away they are:
+                next dawn: YYYY-MM-DD hh:mm:ss.mmm (in h:mm:ss.mmm)
+                next dusk: YYYY-MM-DD hh:mm:ss.mmm (in h:mm:ss.mmm)
+              Dawn begins 0:37:54 and dusk 2:22:54 into every block. Local times are
+              counted on the wall clock's calendar: daylight-saving jumps are ignored.
+  --json      Print one JSON object (UTF-8) on one line instead, with the game time as
+              numbers "month", "day", "hour", "minute", "second", "night" (true or false),
+              and the strings "game_line" and "real_line" (the hour form applied). With
+              --next also "next_dawn" and "next_dusk" (local times as above) and
+              "ms_to_dawn" and "ms_to_dusk" (milliseconds).
+  --sjis      Write the game and real lines as raw CP932 (Shift_JIS) bytes instead of
+              UTF-8. Not with --json.
+  --watch     Keep the output up to date until interrupted (Ctrl+C): the lines are
+              rewritten in place whenever the game second changes (every 125 ms of real
+              time); with --json, one object per line per change. Not with --at.
+  -h, --help  Print this help and exit.
+
+Exit status: 0 on success; 2 on a usage error (bad option, bad time, or options that
+cannot go together), reported in one line on standard error.
+)";
+}
+
+}  // namespace vc::vlttime
