@@ -1,0 +1,50 @@
+// A game-clock tick in which no second changed: calendar, night test and the line
+// ticker's comparison. Budget: no heap allocation, well under 100 ns.
+#include <benchmark/benchmark.h>
+
+#include "bench/allocation_count.h"
+#include "clock/game_time.h"
+#include "window/game_line_ticker.h"
+
+namespace {
+
+vc::SystemTime LocalAt(int ms) {
+    vc::SystemTime t;
+    t.wYear = 2026;
+    t.wMonth = 12;
+    t.wDay = 10;
+    t.wHour = static_cast<std::uint16_t>(9 + ms / 3'600'000);
+    t.wMinute = static_cast<std::uint16_t>((ms / 60'000) % 60);
+    t.wSecond = static_cast<std::uint16_t>((ms / 1'000) % 60);
+    t.wMilliseconds = static_cast<std::uint16_t>(ms % 1'000);
+    return t;
+}
+
+void QuietTick(benchmark::State& state) {
+    // One game second lasts 125 real ms: ticks within it change nothing.
+    vc::GameLineTicker ticker(true);
+    const vc::SystemTime local = LocalAt(4'000'000);
+    ticker.Tick(vc::CalcGameTime(local));
+    const long before = vc::bench::AllocationCount();
+    for (auto _ : state) {
+        const vc::GameTime now = vc::CalcGameTime(local);
+        benchmark::DoNotOptimize(vc::IsGameNight(now));
+        benchmark::DoNotOptimize(ticker.Tick(now));
+    }
+    state.counters["allocations"] = static_cast<double>(vc::bench::AllocationCount() - before);
+}
+BENCHMARK(QuietTick);
+
+void CalendarAndNight(benchmark::State& state) {
+    int ms = 0;
+    for (auto _ : state) {
+        const vc::GameTime now = vc::CalcGameTime(LocalAt(ms));
+        benchmark::DoNotOptimize(vc::IsGameNight(now));
+        ms = (ms + 7'919) % vc::kMsPerBlock;
+    }
+}
+BENCHMARK(CalendarAndNight);
+
+}  // namespace
+
+BENCHMARK_MAIN();
