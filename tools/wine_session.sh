@@ -30,6 +30,9 @@ session_cleanup() {
     [ -z "${SESSION_XVFB:-}" ] || { kill "$SESSION_XVFB" 2>/dev/null || true; wait "$SESSION_XVFB" 2>/dev/null || true; }
 }
 trap session_cleanup EXIT
+# Signals end the script through its exit, so that the cleanup runs.
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # A private virtual display; Xvfb picks a free number itself.
 session_start_display() {
