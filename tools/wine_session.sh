@@ -77,6 +77,16 @@ session_wait_window() {
     done
 }
 
+# session_click X Y [BUTTON]: a click at a screen point.
+session_click() {
+    xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+}
+
+# session_key KEY...: key presses (xdotool names, e.g. ctrl+p) to the focused window.
+session_key() {
+    xdotool key --delay 50 "$@"
+}
+
 # session_shot FILE [GEOMETRY]: the screen, or a part of it as WxH+X+Y.
 session_shot() {
     if [ $# -gt 1 ]; then

@@ -18,5 +18,14 @@ e2e_expect "no taskbar request" $((exstyle & 0x40000)) 0
 e2e_expect "owned" "${PROBE[owned]}" 1
 e2e_expect "owner's extended style" "${PROBE[owner_exstyle]}" 0x00000080
 e2e_expect "owner hidden" "${PROBE[owner_visible]}" 0
+
+# Clicks and keys change nothing yet: the strip stays where it is, on top.
+session_click $((PROBE[left] + 80)) $((PROBE[top] + 20))
+session_key x ctrl+p Escape
+sleep 0.5
+before="${PROBE[left]},${PROBE[top]}"
+session_probe TFormVT555 VeltriaClock || session_fail "the strip went away after a click"
+e2e_expect "position after a click and keys" "${PROBE[left]},${PROBE[top]}" "$before"
+e2e_expect "topmost after a click" $((PROBE[exstyle] & 0x8)) 8
 session_shot "$E2E_OUT/screen.png"
 echo "screen: $E2E_OUT/screen.png"
