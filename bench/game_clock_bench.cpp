@@ -1,10 +1,10 @@
 // A game-clock tick in which no second changed: calendar, night test and the line
-// ticker's comparison. Budget: no heap allocation, well under 100 ns.
+// rebuild's comparison. Budget: no heap allocation, well under 100 ns.
 #include <benchmark/benchmark.h>
 
 #include "bench/allocation_count.h"
 #include "clock/game_time.h"
-#include "window/game_line_ticker.h"
+#include "window/second_watch.h"
 
 namespace {
 
@@ -22,14 +22,14 @@ vc::SystemTime LocalAt(int ms) {
 
 void QuietTick(benchmark::State& state) {
     // One game second lasts 125 real ms: ticks within it change nothing.
-    vc::GameLineTicker ticker(true);
+    vc::SecondWatch lastSecond;
     const vc::SystemTime local = LocalAt(4'000'000);
-    ticker.Tick(vc::CalcGameTime(local));
+    lastSecond.Changed(vc::CalcGameTime(local).Second);
     const long before = vc::bench::AllocationCount();
     for (auto _ : state) {
         const vc::GameTime now = vc::CalcGameTime(local);
         benchmark::DoNotOptimize(vc::IsGameNight(now));
-        benchmark::DoNotOptimize(ticker.Tick(now));
+        benchmark::DoNotOptimize(lastSecond.Changed(now.Second));
     }
     state.counters["allocations"] = static_cast<double>(vc::bench::AllocationCount() - before);
 }

@@ -1,4 +1,12 @@
 #pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/canvas.h"
+#include "framework/geometry.h"
 #include "framework/system_time.h"
 
 namespace vc {
@@ -10,6 +18,67 @@ class LocalClock {
   public:
     virtual ~LocalClock() = default;
     virtual SystemTime Now() const = 0;
+};
+
+// What a native window reports to the control that owns it.
+class WindowClient {
+  public:
+    virtual ~WindowClient() = default;
+    // Draw `area` (client coordinates) of the window.
+    virtual void PaintWindow(Canvas& canvas, const Rect& area) = 0;
+    // A left click on the window's client area, in client coordinates.
+    virtual void ClickWindow(Point at) = 0;
+};
+
+// One native window made for a windowed control.
+class NativeWindow {
+  public:
+    virtual ~NativeWindow() = default;
+    // Top-level windows: screen coordinates; child windows: the parent's client coordinates.
+    // Borderless, so the outer rectangle is the client area.
+    virtual void SetBounds(const Rect& bounds) = 0;
+    virtual Rect Bounds() const = 0;
+    virtual void SetCaption(std::string_view cp932) = 0;
+    virtual void Invalidate(const Rect& area) = 0;
+    // On: every repaint is composed off-screen and reaches the screen in one copy.
+    virtual void SetDoubleBuffered(bool on) = 0;
+    virtual void Show() = 0;
+};
+
+struct TopLevelStyle {
+    std::string className;
+    bool stayOnTop = false;
+};
+
+struct MenuEntry {
+    std::string caption;  // CP932, with its "&" marker
+    bool separator = false;
+    bool checked = false;
+    bool enabled = true;
+};
+
+class TimerHandle {
+  public:
+    virtual ~TimerHandle() = default;
+};
+
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+    virtual std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client,
+                                                         const TopLevelStyle& style,
+                                                         const Rect& bounds) = 0;
+    virtual std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, NativeWindow& parent,
+                                                      const Rect& bounds) = 0;
+    // Calls `tick` every `intervalMs` until the handle is destroyed.
+    virtual std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) = 0;
+    virtual const TextMetrics& Metrics() const = 0;
+    // The colour as the screen shows it; resolves system colours.
+    virtual Rgb ResolveColor(TColor colour) const = 0;
+    // Shows a popup menu with its top-left corner at `at` (screen coordinates) and returns
+    // the index of the chosen entry, or -1.
+    virtual int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) = 0;
+    virtual void ShowErrorBox(std::string_view cp932Message, std::string_view title) = 0;
 };
 
 }  // namespace vc

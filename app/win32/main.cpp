@@ -1,12 +1,34 @@
 #include <windows.h>
 
-#include "platform/win32/strip_window.h"
+#include "framework/application.h"
+#include "framework/resources.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clock.h"
-#include "window/game_line_ticker.h"
+#include "platform/win32/win32_window_system.h"
+#include "window/form_vt555.h"
+
+namespace {
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    vc::Win32WindowSystem system(instance);
+    vc::TApplication application(system, vc::ApplicationTitle(ProgramPath()));
     const vc::Win32LocalClock clock;
-    vc::GameLineTicker ticker(true);
-    vc::StripWindow strip(instance, clock, ticker);
-    return strip.RunMessageLoop();
+    try {
+        const vc::LayoutSources sources{vc::Utf8ToCp932, vc::ResourceBytes};
+        auto form =
+            vc::CreateFormVT555(application, clock, vc::ResourceBytes("TFORMVT555"), sources);
+        form->Show();
+        return system.RunMessageLoop();
+    } catch (const std::exception& error) {
+        application.ShowException(error);
+        return 1;
+    }
 }

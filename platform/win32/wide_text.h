@@ -7,5 +7,7 @@ namespace vc {
 // The program's texts are CP932; Windows gets them as UTF-16 so that they read right
 // whatever the system's ANSI code page is.
 std::wstring Cp932ToWide(std::string_view cp932);
+// For the stored layout, whose texts are UTF-8.
+std::string Utf8ToCp932(std::string_view utf8);
 
 }  // namespace vc

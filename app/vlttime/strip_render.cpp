@@ -1,0 +1,32 @@
+#include "app/vlttime/strip_render.h"
+
+#include "clock/clock_lines.h"
+#include "framework/resources.h"
+#include "platform/posix/cp932.h"
+
+namespace vc {
+
+const BitmapFont& HeadlessStrip::Font() {
+    static const BitmapFont font;
+    return font;
+}
+
+HeadlessStrip::HeadlessStrip(const SystemTime& start)
+    : system_(Font()), application_(system_, ApplicationTitle("VeltriaClock.exe")), clock_(start) {
+    const LayoutSources sources{Utf8ToCp932, ResourceBytes};
+    form_ = CreateFormVT555(application_, clock_, ResourceBytes("TFORMVT555"), sources);
+    form_->Show();
+}
+
+Bitmap RenderStrip(const StripPicture& picture) {
+    HeadlessStrip strip(picture.at);
+    TFormVT555& form = strip.Form();
+    form.Popup_24Hour->SetChecked(picture.hour24);
+    form.SetClientSize(picture.width, kStripHeight);
+    form.Label_VTime->SetCaption(FormatGameLine(CalcGameTime(picture.at), picture.hour24));
+    form.Label_RTime->SetCaption(FormatRealLine(picture.at, picture.hour24));
+    form.SetButtonLook(picture.look);
+    return strip.Render();
+}
+
+}  // namespace vc

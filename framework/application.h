@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "framework/component.h"
+#include "framework/platform.h"
+
+namespace vc {
+
+// The program's title from its file: no folder, nothing from the first "."; the first
+// character as it is, the rest in lower case ("VeltriaClock.exe" gives "Veltriaclock").
+std::string ApplicationTitle(std::string_view programPath);
+
+// The error box's text: the message, with "." appended when its last byte sorts after ".".
+std::string ErrorBoxText(std::string_view message);
+
+// Owner of the forms. Every event runs through its dispatch, which shows what a handler
+// throws in the error box; the program then carries on.
+class TApplication : public TComponent {
+  public:
+    TApplication(WindowSystem& system, std::string title)
+        : TComponent(nullptr), system_(system), title_(std::move(title)) {}
+    const char* ClassName() const override { return "TApplication"; }
+
+    const std::string& Title() const { return title_; }
+    WindowSystem& System() const override { return system_; }
+    void Dispatch(const std::function<void()>& handler) override;
+    void ShowException(const std::exception& error);
+
+  private:
+    WindowSystem& system_;
+    std::string title_;
+};
+
+}  // namespace vc

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "framework/component.h"
+
+namespace vc {
+
+// The system's colour dialog; Color is the colour it starts with and the one confirmed.
+class TColorDialog : public TComponent {
+  public:
+    using TComponent::TComponent;
+    const char* ClassName() const override { return "TColorDialog"; }
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor colour) { color_ = colour; }
+
+    bool SetProperty(std::string_view name, const LayoutValue& value,
+                     LayoutContext& context) override;
+
+  private:
+    TColor color_ = clBlack;
+    bool ctl3D_ = true;
+    std::vector<std::string> options_;
+};
+
+}  // namespace vc

@@ -1,0 +1,105 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/color.h"
+
+namespace vc {
+
+class TComponent;
+class TForm;
+class WindowSystem;
+using TObject = TComponent;
+using TNotifyEvent = std::function<void(TObject* sender)>;
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+using TShiftState = unsigned;  // ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle flags
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+
+// One property value of a stored layout. Strings are CP932 by the time they get here.
+struct LayoutValue {
+    enum class Kind { Integer, Identifier, String, Set };
+    Kind kind = Kind::Integer;
+    std::int64_t integer = 0;
+    std::string text;                // identifier or string
+    std::vector<std::string> items;  // set
+    int line = 0;
+
+    int AsInt() const;
+    bool AsBool() const;
+    const std::string& AsString() const;
+    const std::string& AsIdentifier() const;
+    TColor AsColor() const;
+    // One of `names`, by position; throws naming the value otherwise.
+    int AsEnum(std::initializer_list<std::string_view> names) const;
+};
+
+// What building a component from a layout needs besides its own properties.
+class LayoutContext {
+  public:
+    virtual ~LayoutContext() = default;
+    virtual TNotifyEvent NotifyHandler(const LayoutValue& name) = 0;
+    virtual TMouseEvent MouseHandler(const LayoutValue& name) = 0;
+    virtual std::string PictureBytes(const LayoutValue& name) = 0;
+    // Runs `resolve` with the named component once every component exists.
+    virtual void Reference(const LayoutValue& name,
+                           std::function<void(TComponent& target)> resolve) = 0;
+};
+
+class TComponent {
+  public:
+    explicit TComponent(TComponent* owner) : owner_(owner) {}
+    virtual ~TComponent();
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    virtual const char* ClassName() const = 0;
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    TComponent* Owner() const { return owner_; }
+
+    // Makes a component owned by this one; it is freed with its owner.
+    template <typename T, typename... Args>
+    T& Create(Args&&... args) {
+        auto component = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T& result = *component;
+        components_.push_back(std::move(component));
+        return result;
+    }
+    void Adopt(std::unique_ptr<TComponent> component);
+    std::size_t ComponentCount() const { return components_.size(); }
+    TComponent& Component(std::size_t index) const { return *components_[index]; }
+    TComponent* FindComponent(std::string_view name) const;
+
+    // Sets a property from a layout; false when this kind has no such property.
+    virtual bool SetProperty(std::string_view name, const LayoutValue& value,
+                             LayoutContext& context);
+    // After the whole layout has been loaded.
+    virtual void Loaded() {}
+
+    // Events run through here so that the application can catch what they throw.
+    virtual void Dispatch(const std::function<void()>& handler);
+    virtual WindowSystem& System() const;
+
+  private:
+    TComponent* owner_;
+    std::string name_;
+    std::vector<std::unique_ptr<TComponent>> components_;
+};
+
+// The named component of kind T; throws when it is missing or of another kind.
+template <typename T>
+T& FindAs(const TComponent& owner, std::string_view name) {
+    auto* found = dynamic_cast<T*>(owner.FindComponent(name));
+    if (found == nullptr) {
+        throw std::logic_error("layout has no component " + std::string(name) + " of the kind " +
+                               "the window needs");
+    }
+    return *found;
+}
+
+}  // namespace vc

@@ -1,0 +1,79 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "framework/canvas.h"
+#include "framework/component.h"
+#include "framework/geometry.h"
+#include "framework/platform.h"
+
+namespace vc {
+
+class TWinControl;
+
+// A component with a place on a window: bounds in its parent's client coordinates.
+class TControl : public TComponent {
+  public:
+    using TComponent::TComponent;
+    ~TControl() override;
+
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    const Rect& BoundsRect() const { return bounds_; }
+    virtual void SetBounds(const Rect& bounds);
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    TWinControl* Parent() const { return parent_; }
+    // Appends the control to the parent's stacking order.
+    void SetParent(TWinControl* parent);
+
+    TNotifyEvent OnClick;
+
+    // Draws the control, in its parent's client coordinates, within `clip`.
+    virtual void Paint(Canvas& canvas, const Rect& clip);
+    // Asks the parent window to redraw the control's rectangle.
+    void Invalidate();
+
+    bool SetProperty(std::string_view name, const LayoutValue& value,
+                     LayoutContext& context) override;
+
+  private:
+    Rect bounds_;
+    bool visible_ = true;
+    TWinControl* parent_ = nullptr;
+};
+
+// A control with a native window of its own; it draws its graphic children.
+class TWinControl : public TControl, public WindowClient {
+  public:
+    using TControl::TControl;
+
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    void InsertControl(TControl& control) { controls_.push_back(&control); }
+    void RemoveControl(TControl& control);
+
+    // Redraws `area` of the client area (nothing until the window exists).
+    void InvalidateArea(const Rect& area);
+    NativeWindow* Window() const { return window_.get(); }
+    // Makes the native windows of this control's windowed children.
+    void CreateChildWindows();
+    void SetBounds(const Rect& bounds) override;
+
+    void PaintWindow(Canvas& canvas, const Rect& area) override;
+    void ClickWindow(Point at) override;
+
+  protected:
+    // The window's own colour under its controls.
+    virtual void PaintWindowBackground(Canvas& canvas, const Rect& area) = 0;
+    void SetWindow(std::unique_ptr<NativeWindow> window) { window_ = std::move(window); }
+
+  private:
+    std::vector<TControl*> controls_;
+    std::unique_ptr<NativeWindow> window_;
+};
+
+}  // namespace vc

@@ -1,0 +1,98 @@
+#include "framework/form.h"
+
+#include "framework/application.h"
+#include "framework/label.h"
+#include "framework/timer.h"
+
+namespace vc {
+
+TForm::TForm(TApplication& application) : TWinControl(&application) {}
+
+TForm::~TForm() {
+    Destroy();
+}
+
+void TForm::Destroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    if (OnDestroy) {
+        Dispatch([this] { OnDestroy(this); });
+    }
+}
+
+void TForm::SetCaption(std::string cp932) {
+    caption_ = std::move(cp932);
+    if (Window() != nullptr) {
+        Window()->SetCaption(caption_);
+    }
+}
+
+void TForm::SetClientSize(int width, int height) {
+    SetBounds(RectAt(Left(), Top(), width, height));
+}
+
+void TForm::SetPosition(int left, int top) {
+    SetBounds(RectAt(left, top, Width(), Height()));
+}
+
+void TForm::SetDoubleBuffered(bool on) {
+    doubleBuffered_ = on;
+    if (Window() != nullptr) {
+        Window()->SetDoubleBuffered(on);
+    }
+}
+
+void TForm::Show() {
+    SetWindow(System().CreateTopLevel(*this, TopLevelStyle{ClassName(), stayOnTop_}, BoundsRect()));
+    Window()->SetCaption(caption_);
+    Window()->SetDoubleBuffered(doubleBuffered_);
+    CreateChildWindows();
+    StartTimers();
+    if (OnCreate) {
+        Dispatch([this] { OnCreate(this); });
+    }
+    Window()->Show();
+}
+
+void TForm::StartTimers() {
+    for (std::size_t i = 0; i < ComponentCount(); ++i) {
+        if (auto* timer = dynamic_cast<TTimer*>(&Component(i))) {
+            timer->Start();
+        }
+    }
+}
+
+void TForm::PaintWindowBackground(Canvas& canvas, const Rect& area) {
+    canvas.FillRect(area, color_);
+}
+
+bool TForm::SetProperty(std::string_view name, const LayoutValue& value, LayoutContext& context) {
+    if (name == "Caption") {
+        caption_ = value.AsString();
+    } else if (name == "ClientWidth") {
+        SetClientSize(value.AsInt(), Height());
+    } else if (name == "ClientHeight") {
+        SetClientSize(Width(), value.AsInt());
+    } else if (name == "Color") {
+        color_ = value.AsColor();
+    } else if (name == "BorderStyle") {
+        value.AsEnum({"bsNone"});
+    } else if (name == "FormStyle") {
+        stayOnTop_ = value.AsEnum({"fsNormal", "fsStayOnTop"}) == 1;
+    } else if (name == "DoubleBuffered") {
+        doubleBuffered_ = value.AsBool();
+    } else if (name == "PixelsPerInch" || name == "TextHeight") {
+        value.AsInt();  // designed at 96 dpi; the strip keeps fixed pixels
+    } else if (name == "OnCreate") {
+        OnCreate = context.NotifyHandler(value);
+    } else if (name == "OnDestroy") {
+        OnDestroy = context.NotifyHandler(value);
+    } else if (!SetFontProperty(font_, name, value)) {
+        return TWinControl::SetProperty(name, value, context);
+    }
+    return true;
+}
+
+}  // namespace vc

@@ -1,0 +1,27 @@
+#pragma once
+#include "framework/controls.h"
+#include "framework/font.h"
+
+namespace vc {
+
+// A child window of its own: its colour, a raised bevel, and its children above.
+class TPanel : public TWinControl {
+  public:
+    using TWinControl::TWinControl;
+    const char* ClassName() const override { return "TPanel"; }
+
+    TColor Color() const { return color_; }
+    bool SetProperty(std::string_view name, const LayoutValue& value,
+                     LayoutContext& context) override;
+
+  protected:
+    void PaintWindowBackground(Canvas& canvas, const Rect& area) override;
+
+  private:
+    TColor color_ = clBtnFace;
+    TFont font_;
+    int bevelWidth_ = 1;
+    int tabOrder_ = 0;
+};
+
+}  // namespace vc

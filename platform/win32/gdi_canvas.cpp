@@ -1,0 +1,142 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <vector>
+
+#include "platform/win32/wide_text.h"
+
+namespace vc {
+namespace {
+
+COLORREF ToColorRef(Rgb c) {
+    return RGB(c.r, c.g, c.b);
+}
+
+RECT ToRECT(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// A screen DC for the lifetime of one measurement.
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+}  // namespace
+
+FontCache::~FontCache() {
+    for (auto& entry : fonts_) {
+        DeleteObject(entry.second);
+    }
+}
+
+HFONT FontCache::Get(const TFont& font) {
+    const std::string key = font.Name + '|' + std::to_string(font.Height) + '|' +
+                            std::to_string(font.Charset) + (font.Bold ? "b" : "") +
+                            (font.Italic ? "i" : "");
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) {
+        return found->second;
+    }
+    HFONT made = CreateFontW(
+        font.Height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic ? TRUE : FALSE, FALSE,
+        FALSE, static_cast<DWORD>(font.Charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        DEFAULT_QUALITY, DEFAULT_PITCH, Cp932ToWide(font.Name).c_str());
+    fonts_.emplace(key, made);
+    return made;
+}
+
+void GdiCanvas::FillRect(const Rect& area, TColor colour) {
+    if (area.Empty()) {
+        return;
+    }
+    const RECT r = ToRECT(area);
+    SetBkColor(dc_, ToColorRef(system_.ResolveColor(colour)));
+    ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+void GdiCanvas::DrawBitmap(Point at, const Bitmap& picture, const Rect& clip) {
+    const Rect visible = Intersect(RectAt(at.x, at.y, picture.Width(), picture.Height()), clip);
+    if (visible.Empty()) {
+        return;
+    }
+    // A bottom-up 32-bit DIB of just the visible part.
+    const int width = visible.Width();
+    const int height = visible.Height();
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
+                                      static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb& p = picture.At(visible.left - at.x + x, visible.top - at.y + y);
+            pixels[static_cast<std::size_t>((height - 1 - y) * width + x)] =
+                static_cast<std::uint32_t>(p.r) << 16 | static_cast<std::uint32_t>(p.g) << 8 | p.b;
+        }
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc_, visible.left, visible.top, static_cast<DWORD>(width),
+                      static_cast<DWORD>(height), 0, 0, 0, static_cast<UINT>(height), pixels.data(),
+                      &info, DIB_RGB_COLORS);
+}
+
+void GdiCanvas::DrawText(Point at, std::string_view cp932, const TFont& font, const Rect& clip,
+                         int underline) {
+    const std::wstring text = Cp932ToWide(cp932);
+    HGDIOBJ old = SelectObject(dc_, fonts_.Get(font));
+    SetBkMode(dc_, TRANSPARENT);
+    const COLORREF colour = ToColorRef(system_.ResolveColor(font.Color));
+    SetTextColor(dc_, colour);
+    const RECT r = ToRECT(clip);
+    ExtTextOutW(dc_, at.x, at.y, ETO_CLIPPED, &r, text.c_str(), static_cast<UINT>(text.size()),
+                nullptr);
+    if (underline >= 0 && static_cast<std::size_t>(underline) < text.size()) {
+        SIZE before{};
+        SIZE through{};
+        GetTextExtentPoint32W(dc_, text.c_str(), underline, &before);
+        GetTextExtentPoint32W(dc_, text.c_str(), underline + 1, &through);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
+        const Rect line = Intersect(Rect{at.x + before.cx, at.y + metrics.tmAscent + 1,
+                                         at.x + through.cx, at.y + metrics.tmAscent + 2},
+                                    clip);
+        const RECT lr = ToRECT(line);
+        SetBkColor(dc_, colour);
+        ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &lr, nullptr, 0, nullptr);
+    }
+    SelectObject(dc_, old);
+}
+
+SIZE GdiTextMetrics::Extent(const std::wstring& text, const TFont& font) const {
+    const ScreenDc screen;
+    HGDIOBJ old = SelectObject(screen.Get(), fonts_.Get(font));
+    SIZE size{};
+    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    if (text.empty()) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(screen.Get(), &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    SelectObject(screen.Get(), old);
+    return size;
+}
+
+int GdiTextMetrics::TextWidth(std::string_view cp932, const TFont& font) const {
+    return static_cast<int>(Extent(Cp932ToWide(cp932), font).cx);
+}
+
+int GdiTextMetrics::TextHeight(const TFont& font) const {
+    return static_cast<int>(Extent(L"", font).cy);
+}
+
+}  // namespace vc

@@ -1,0 +1,53 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "framework/canvas.h"
+#include "framework/platform.h"
+
+namespace vc {
+
+// Fonts made once per description and kept for the run.
+class FontCache {
+  public:
+    FontCache() = default;
+    ~FontCache();
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    HFONT Get(const TFont& font);
+
+  private:
+    std::map<std::string, HFONT> fonts_;
+};
+
+class GdiCanvas final : public Canvas {
+  public:
+    GdiCanvas(HDC dc, FontCache& fonts, const WindowSystem& system)
+        : dc_(dc), fonts_(fonts), system_(system) {}
+
+    void FillRect(const Rect& area, TColor colour) override;
+    void DrawBitmap(Point at, const Bitmap& picture, const Rect& clip) override;
+    void DrawText(Point at, std::string_view cp932, const TFont& font, const Rect& clip,
+                  int underline) override;
+
+  private:
+    HDC dc_;
+    FontCache& fonts_;
+    const WindowSystem& system_;
+};
+
+// Text extents measured with GDI on the screen.
+class GdiTextMetrics final : public TextMetrics {
+  public:
+    explicit GdiTextMetrics(FontCache& fonts) : fonts_(fonts) {}
+    int TextWidth(std::string_view cp932, const TFont& font) const override;
+    int TextHeight(const TFont& font) const override;
+
+  private:
+    SIZE Extent(const std::wstring& text, const TFont& font) const;
+    FontCache& fonts_;
+};
+
+}  // namespace vc

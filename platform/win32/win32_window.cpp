@@ -1,0 +1,161 @@
+#include "platform/win32/win32_window.h"
+
+#include <exception>
+
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace vc {
+namespace {
+
+constexpr wchar_t kChildClass[] = L"TWinControl";
+
+void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC procedure) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(instance, name.c_str(), &existing)) {
+        return;
+    }
+    WNDCLASSW wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = name.c_str();
+    RegisterClassW(&wc);
+}
+
+Rect FromRECT(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& system,
+                                                         HINSTANCE instance, WindowClient& client,
+                                                         const TopLevelStyle& style,
+                                                         const Rect& bounds) {
+    const std::wstring className = Cp932ToWide(style.className);
+    RegisterClassOnce(instance, className, &Win32Window::Procedure);
+    std::unique_ptr<Win32Window> window(new Win32Window(system, client, true));
+    CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
+                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.Width(),
+                    bounds.Height(), system.ApplicationWindow(), nullptr, instance, window.get());
+    return window;
+}
+
+std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system, HINSTANCE instance,
+                                                      WindowClient& client, HWND parent,
+                                                      const Rect& bounds) {
+    RegisterClassOnce(instance, kChildClass, &Win32Window::Procedure);
+    std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
+    CreateWindowExW(0, kChildClass, L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
+                    bounds.Width(), bounds.Height(), parent, nullptr, instance, window.get());
+    return window;
+}
+
+Win32Window::~Win32Window() {
+    if (handle_ != nullptr) {
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
+}
+
+void Win32Window::SetBounds(const Rect& bounds) {
+    SetWindowPos(handle_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect Win32Window::Bounds() const {
+    RECT r{};
+    GetWindowRect(handle_, &r);
+    if (!topLevel_) {
+        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    }
+    return FromRECT(r);
+}
+
+void Win32Window::SetCaption(std::string_view cp932) {
+    SetWindowTextW(handle_, Cp932ToWide(cp932).c_str());
+}
+
+void Win32Window::Invalidate(const Rect& area) {
+    const RECT r{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(handle_, &r, FALSE);
+}
+
+void Win32Window::Show() {
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // The framework's dispatch catches what handlers throw; this is the last guard, since
+    // nothing may unwind through the system's frames.
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_LBUTTONUP:
+            client_.ClickWindow(
+                Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return 0;
+        case WM_CLOSE:
+            if (topLevel_) {
+                PostQuitMessage(0);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+void Win32Window::Paint() {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(handle_, &paint);
+    const Rect area = FromRECT(paint.rcPaint);
+    if (!doubleBuffered_) {
+        GdiCanvas canvas(screen, system_.Fonts(), system_);
+        client_.PaintWindow(canvas, area);
+        EndPaint(handle_, &paint);
+        return;
+    }
+    // Compose off-screen; the screen gets one copy.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    GdiCanvas canvas(memory, system_.Fonts(), system_);
+    client_.PaintWindow(canvas, area);
+    BitBlt(screen, area.left, area.top, area.Width(), area.Height(), memory, area.left, area.top,
+           SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    EndPaint(handle_, &paint);
+}
+
+}  // namespace vc

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/platform.h"
+
+namespace vc {
+
+class Win32WindowSystem;
+
+// A native window that hands painting and clicks to the control that owns it.
+class Win32Window final : public NativeWindow {
+  public:
+    static std::unique_ptr<Win32Window> CreateTopLevel(Win32WindowSystem& system,
+                                                       HINSTANCE instance, WindowClient& client,
+                                                       const TopLevelStyle& style,
+                                                       const Rect& bounds);
+    static std::unique_ptr<Win32Window> CreateChild(Win32WindowSystem& system, HINSTANCE instance,
+                                                    WindowClient& client, HWND parent,
+                                                    const Rect& bounds);
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+    void SetBounds(const Rect& bounds) override;
+    Rect Bounds() const override;
+    void SetCaption(std::string_view cp932) override;
+    void Invalidate(const Rect& area) override;
+    void SetDoubleBuffered(bool on) override { doubleBuffered_ = on; }
+    void Show() override;
+
+  private:
+    Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
+        : system_(system), client_(client), topLevel_(topLevel) {}
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    Win32WindowSystem& system_;
+    WindowClient& client_;
+    bool topLevel_;
+    HWND handle_ = nullptr;
+    bool doubleBuffered_ = false;
+};
+
+}  // namespace vc

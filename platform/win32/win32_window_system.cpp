@@ -1,0 +1,125 @@
+#include "platform/win32/win32_window_system.h"
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_window.h"
+
+namespace vc {
+namespace {
+
+constexpr wchar_t kApplicationClass[] = L"TApplication";
+
+LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        auto* system =
+            reinterpret_cast<Win32WindowSystem*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (system != nullptr) {
+            system->FireTimer(wParam);
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class Win32Timer final : public TimerHandle {
+  public:
+    Win32Timer(Win32WindowSystem& system, UINT_PTR id) : system_(system), id_(id) {}
+    ~Win32Timer() override { system_.ForgetTimer(id_); }
+
+  private:
+    Win32WindowSystem& system_;
+    UINT_PTR id_;
+};
+
+}  // namespace
+
+Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ApplicationProcedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.lpszClassName = kApplicationClass;
+    RegisterClassW(&wc);
+    application_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                   nullptr, instance, nullptr);
+    SetWindowLongPtrW(application_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // Exactly this style: no taskbar button for the program.
+    SetWindowLongA(application_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+}
+
+Win32WindowSystem::~Win32WindowSystem() {
+    DestroyWindow(application_);
+}
+
+int Win32WindowSystem::RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+std::unique_ptr<NativeWindow> Win32WindowSystem::CreateTopLevel(WindowClient& client,
+                                                                const TopLevelStyle& style,
+                                                                const Rect& bounds) {
+    return Win32Window::CreateTopLevel(*this, instance_, client, style, bounds);
+}
+
+std::unique_ptr<NativeWindow> Win32WindowSystem::CreateChild(WindowClient& client,
+                                                             NativeWindow& parent,
+                                                             const Rect& bounds) {
+    return Win32Window::CreateChild(*this, instance_, client,
+                                    static_cast<Win32Window&>(parent).Handle(), bounds);
+}
+
+std::unique_ptr<TimerHandle> Win32WindowSystem::StartTimer(int intervalMs,
+                                                           std::function<void()> tick) {
+    const UINT_PTR id = nextTimer_++;
+    timers_[id] = std::move(tick);
+    SetTimer(application_, id, static_cast<UINT>(intervalMs), nullptr);
+    return std::make_unique<Win32Timer>(*this, id);
+}
+
+void Win32WindowSystem::FireTimer(UINT_PTR id) {
+    const auto found = timers_.find(id);
+    if (found != timers_.end()) {
+        found->second();
+    }
+}
+
+void Win32WindowSystem::ForgetTimer(UINT_PTR id) {
+    KillTimer(application_, id);
+    timers_.erase(id);
+}
+
+Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
+    const COLORREF c = IsSystemColor(colour) ? GetSysColor(static_cast<int>(colour & 0xFF))
+                                             : static_cast<COLORREF>(colour & 0xFFFFFF);
+    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const MenuEntry& entry = entries[i];
+        UINT flags = entry.separator ? MF_SEPARATOR : MF_STRING;
+        flags |= entry.checked ? MF_CHECKED : 0;
+        flags |= entry.enabled ? 0 : MF_GRAYED;
+        AppendMenuW(menu, flags, i + 1, Cp932ToWide(entry.caption).c_str());
+    }
+    // The menu closes properly only when its owner is in front (and gets a message after).
+    SetForegroundWindow(application_);
+    const int chosen = static_cast<int>(
+        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
+                         at.y, 0, application_, nullptr));
+    PostMessageW(application_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    return chosen - 1;
+}
+
+void Win32WindowSystem::ShowErrorBox(std::string_view cp932Message, std::string_view title) {
+    MessageBoxW(nullptr, Cp932ToWide(cp932Message).c_str(), Cp932ToWide(title).c_str(),
+                MB_ICONERROR | MB_OK);
+}
+
+}  // namespace vc

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "framework/platform.h"
+#include "platform/win32/gdi_canvas.h"
+
+namespace vc {
+
+// Windows, timers, menus and the error box through the Windows API. It owns the
+// application's hidden window, which owns every top-level window and carries no
+// taskbar button.
+class Win32WindowSystem final : public WindowSystem {
+  public:
+    explicit Win32WindowSystem(HINSTANCE instance);
+    ~Win32WindowSystem() override;
+    Win32WindowSystem(const Win32WindowSystem&) = delete;
+    Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+
+    HWND ApplicationWindow() const { return application_; }
+    int RunMessageLoop();
+
+    std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client, const TopLevelStyle& style,
+                                                 const Rect& bounds) override;
+    std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, NativeWindow& parent,
+                                              const Rect& bounds) override;
+    std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
+    const TextMetrics& Metrics() const override { return metrics_; }
+    Rgb ResolveColor(TColor colour) const override;
+    int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
+    void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
+
+    FontCache& Fonts() { return fonts_; }
+    void FireTimer(UINT_PTR id);
+    void ForgetTimer(UINT_PTR id);
+
+  private:
+    HINSTANCE instance_;
+    HWND application_ = nullptr;
+    FontCache fonts_;
+    GdiTextMetrics metrics_{fonts_};
+    std::map<UINT_PTR, std::function<void()>> timers_;
+    UINT_PTR nextTimer_ = 1;
+};
+
+}  // namespace vc

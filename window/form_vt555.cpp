@@ -1,0 +1,156 @@
+#include "window/form_vt555.h"
+
+#include <map>
+
+#include "clock/clock_lines.h"
+#include "clock/game_time.h"
+#include "framework/texts.h"
+
+namespace vc {
+namespace {
+
+using NotifyMember = void (TFormVT555::*)(TObject*);
+
+const std::map<std::string_view, NotifyMember>& NotifyHandlers() {
+    static const std::map<std::string_view, NotifyMember> handlers{
+        {"FormCreate", &TFormVT555::FormCreate},     {"FormDestroy", &TFormVT555::FormDestroy},
+        {"ImageXClick", &TFormVT555::ImageXClick},   {"TimerVTTimer", &TFormVT555::TimerVTTimer},
+        {"TimerRTTimer", &TFormVT555::TimerRTTimer}, {"Timer1Timer", &TFormVT555::Timer1Timer},
+        {"PopupClick", &TFormVT555::PopupClick},
+    };
+    return handlers;
+}
+
+const Rect kBandArea{0, 0, kWideWidth, 20};
+
+}  // namespace
+
+TFormVT555::TFormVT555(TApplication& application, const LocalClock& clock)
+    : TForm(application), clock_(clock) {}
+
+void TFormVT555::BindComponents() {
+    Image_BG = &FindAs<TImage>(*this, "Image_BG");
+    Label_VTime = &FindAs<TLabel>(*this, "Label_VTime");
+    Label_RTime = &FindAs<TLabel>(*this, "Label_RTime");
+    Image_BtnNormal = &FindAs<TImage>(*this, "Image_BtnNormal");
+    Image_BtnOver = &FindAs<TImage>(*this, "Image_BtnOver");
+    Image_BtnDown = &FindAs<TImage>(*this, "Image_BtnDown");
+    PanelX = &FindAs<TPanel>(*this, "PanelX");
+    ImageX = &FindAs<TImage>(*this, "ImageX");
+    TimerVT = &FindAs<TTimer>(*this, "TimerVT");
+    TimerRT = &FindAs<TTimer>(*this, "TimerRT");
+    Timer1 = &FindAs<TTimer>(*this, "Timer1");
+    PopupMenuC = &FindAs<TPopupMenu>(*this, "PopupMenuC");
+    Popup_execute = &FindAs<TMenuItem>(*this, "Popup_execute");
+    Popup_24Hour = &FindAs<TMenuItem>(*this, "Popup_24Hour");
+    Popup_ShowRTime = &FindAs<TMenuItem>(*this, "Popup_ShowRTime");
+    Popup_BGColor = &FindAs<TMenuItem>(*this, "Popup_BGColor");
+    Popup_VColor = &FindAs<TMenuItem>(*this, "Popup_VColor");
+    Popup_RColor = &FindAs<TMenuItem>(*this, "Popup_RColor");
+    Popup_SS = &FindAs<TMenuItem>(*this, "Popup_SS");
+    Popup_Exit = &FindAs<TMenuItem>(*this, "Popup_Exit");
+    ColorDialogX = &FindAs<TColorDialog>(*this, "ColorDialogX");
+    TaskTrayMiniX = &FindAs<TTaskTrayMini>(*this, "TaskTrayMiniX");
+}
+
+TNotifyEvent TFormVT555::FindHandler(std::string_view name) {
+    const auto found = NotifyHandlers().find(name);
+    if (found == NotifyHandlers().end()) {
+        return {};
+    }
+    return [this, member = found->second](TObject* sender) { (this->*member)(sender); };
+}
+
+TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
+    if (name != "TaskTrayMiniXMouseUp") {
+        return {};
+    }
+    return [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+        TaskTrayMiniXMouseUp(sender, button, shift, x, y);
+    };
+}
+
+void TFormVT555::FormCreate(TObject*) {
+    SetClientSize(kNarrowWidth, kStripHeight);
+    SetCaption(std::string(texts::kWindowCaption.cp932));
+    SetDoubleBuffered(true);
+    Popup_RColor->SetVisible(false);
+    PaintBackground(CurrentBackgroundColor());
+}
+
+// The tray icon arrives with the tray component's behaviour.
+void TFormVT555::FormDestroy(TObject*) {}
+
+void TFormVT555::ImageXClick(TObject*) {
+    PopupMenuC->Popup(Point{Left(), Top() + 28});
+}
+
+void TFormVT555::TimerVTTimer(TObject*) {
+    const GameTime t = CalcGameTime(clock_);
+    const bool night = IsGameNight(t);
+    if (night != lastNight_ && Popup_BGColor->Checked()) {
+        PaintBackground(night ? NightBgColor : DayBgColor);
+    }
+    lastNight_ = night;
+    if (lastGameSecond_.Changed(t.Second)) {
+        Label_VTime->SetCaption(FormatGameLine(t, Popup_24Hour->Checked()));
+    }
+}
+
+void TFormVT555::TimerRTTimer(TObject*) {
+    const SystemTime now = clock_.Now();
+    if (lastRealSecond_.Changed(now.wSecond)) {
+        Label_RTime->SetCaption(FormatRealLine(now, Popup_24Hour->Checked()));
+    }
+}
+
+// The screenshot hotkey arrives with the screenshot feature.
+void TFormVT555::Timer1Timer(TObject*) {}
+
+// The menu commands arrive with their own feature.
+void TFormVT555::PopupClick(TObject*) {}
+
+void TFormVT555::TaskTrayMiniXMouseUp(TObject*, TMouseButton, TShiftState, int x, int y) {
+    PopupMenuC->Popup(Point{x, y});
+}
+
+void TFormVT555::PaintBackground(TColor colour) {
+    Image_BG->FillPicture(kBandArea, colour);
+    Label_VTime->SetColor(colour);
+    Label_RTime->SetColor(colour);
+}
+
+TColor TFormVT555::CurrentBackgroundColor() const {
+    if (!Popup_BGColor->Checked()) {
+        return DefaultBgColor;
+    }
+    return IsGameNight(CalcGameTime(clock_)) ? NightBgColor : DayBgColor;
+}
+
+void TFormVT555::SetButtonLook(ButtonLook look) {
+    if (look == lastButtonLook_) {
+        return;
+    }
+    lastButtonLook_ = look;
+    const TImage* source = look == ButtonLook::Over   ? Image_BtnOver
+                           : look == ButtonLook::Down ? Image_BtnDown
+                                                      : Image_BtnNormal;
+    ImageX->SetPicture(source->Picture());
+}
+
+ComponentRegistry ClockWindowKinds() {
+    ComponentRegistry registry = ComponentRegistry::WithStandardKinds();
+    registry.Register<TTaskTrayMini>("TTaskTrayMini");
+    registry.Register<TMyCallback>("TMyCallback");
+    return registry;
+}
+
+std::unique_ptr<TFormVT555> CreateFormVT555(TApplication& application, const LocalClock& clock,
+                                            std::string_view layout, const LayoutSources& sources) {
+    auto form = std::make_unique<TFormVT555>(application, clock);
+    LoadLayout(*form, layout, ClockWindowKinds(), sources);
+    form->BindComponents();
+    return form;
+}
+
+}  // namespace vc

@@ -1,0 +1,99 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "framework/application.h"
+#include "framework/color_dialog.h"
+#include "framework/form.h"
+#include "framework/image.h"
+#include "framework/label.h"
+#include "framework/layout_loader.h"
+#include "framework/menu.h"
+#include "framework/panel.h"
+#include "framework/platform.h"
+#include "framework/timer.h"
+#include "tray/task_tray_mini.h"
+#include "window/second_watch.h"
+
+namespace vc {
+
+enum class ButtonLook : std::uint8_t { Normal = 0, Over = 1, Down = 2 };
+
+// The clock window: a strip built from its stored layout.
+class TFormVT555 : public TForm {
+  public:
+    TFormVT555(TApplication& application, const LocalClock& clock);
+    ~TFormVT555() override { Destroy(); }
+    const char* ClassName() const override { return "TFormVT555"; }
+
+    // The program-wide band colours.
+    TColor DefaultBgColor = 0x000000;
+    TColor DayBgColor = 0xFF0000;
+    TColor NightBgColor = 0x00007F;
+
+    // The layout's components, bound by name once it is loaded.
+    TImage* Image_BG = nullptr;
+    TLabel* Label_VTime = nullptr;
+    TLabel* Label_RTime = nullptr;
+    TImage* Image_BtnNormal = nullptr;
+    TImage* Image_BtnOver = nullptr;
+    TImage* Image_BtnDown = nullptr;
+    TPanel* PanelX = nullptr;
+    TImage* ImageX = nullptr;
+    TTimer* TimerVT = nullptr;
+    TTimer* TimerRT = nullptr;
+    TTimer* Timer1 = nullptr;
+    TPopupMenu* PopupMenuC = nullptr;
+    TMenuItem* Popup_execute = nullptr;
+    TMenuItem* Popup_24Hour = nullptr;
+    TMenuItem* Popup_ShowRTime = nullptr;
+    TMenuItem* Popup_BGColor = nullptr;
+    TMenuItem* Popup_VColor = nullptr;
+    TMenuItem* Popup_RColor = nullptr;
+    TMenuItem* Popup_SS = nullptr;
+    TMenuItem* Popup_Exit = nullptr;
+    TColorDialog* ColorDialogX = nullptr;
+    TTaskTrayMini* TaskTrayMiniX = nullptr;
+    void BindComponents();
+
+    TNotifyEvent FindHandler(std::string_view name) override;
+    TMouseEvent FindMouseHandler(std::string_view name) override;
+
+    // Handlers named by the layout.
+    void FormCreate(TObject* sender);
+    void FormDestroy(TObject* sender);
+    void ImageXClick(TObject* sender);
+    void TimerVTTimer(TObject* sender);
+    void TimerRTTimer(TObject* sender);
+    void Timer1Timer(TObject* sender);
+    void PopupClick(TObject* sender);
+    void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
+
+    // Fills the whole 350 x 20 band and gives both labels its colour.
+    void PaintBackground(TColor colour);
+    TColor CurrentBackgroundColor() const;
+    // Copies the look's picture into the button when the look changes.
+    void SetButtonLook(ButtonLook look);
+
+  private:
+    const LocalClock& clock_;
+    SecondWatch lastGameSecond_;
+    SecondWatch lastRealSecond_;
+    bool lastNight_ = false;
+    ButtonLook lastButtonLook_ = ButtonLook::Normal;
+};
+
+inline constexpr int kStripHeight = 38;
+inline constexpr int kNarrowWidth = 175;
+inline constexpr int kWideWidth = 350;
+
+// The registry of every kind the clock window's layout uses.
+ComponentRegistry ClockWindowKinds();
+
+// Builds the clock window from its layout and binds its components; Show() then makes
+// its windows and runs FormCreate.
+std::unique_ptr<TFormVT555> CreateFormVT555(TApplication& application, const LocalClock& clock,
+                                            std::string_view layout, const LayoutSources& sources);
+
+}  // namespace vc
