@@ -68,6 +68,13 @@ bool TControl::SetProperty(std::string_view name, const LayoutValue& value,
     return true;
 }
 
+// Children outlive this part of their parent (the owner frees them later).
+TWinControl::~TWinControl() {
+    for (TControl* control : controls_) {
+        control->parent_ = nullptr;
+    }
+}
+
 void TWinControl::RemoveControl(TControl& control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
 }

@@ -42,6 +42,8 @@ class TControl : public TComponent {
                      LayoutContext& context) override;
 
   private:
+    friend class TWinControl;
+
     Rect bounds_;
     bool visible_ = true;
     TWinControl* parent_ = nullptr;
@@ -51,6 +53,7 @@ class TControl : public TComponent {
 class TWinControl : public TControl, public WindowClient {
   public:
     using TControl::TControl;
+    ~TWinControl() override;
 
     const std::vector<TControl*>& Controls() const { return controls_; }
     void InsertControl(TControl& control) { controls_.push_back(&control); }

@@ -1,5 +1,6 @@
 # Writes a C++ source holding the given files as resources for the native build:
-#   cmake -DOUT=<file.cpp> -DENTRIES="name=path;name=path" -P embed.cmake
+#   cmake -DOUT=<file.cpp> -DENTRIES="name=path|name=path" -P embed.cmake
+string(REPLACE "|" ";" ENTRIES "${ENTRIES}")
 set(body "")
 set(table "")
 set(index 0)
