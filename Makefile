@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test run bench format clean
+.PHONY: all setup jpeg native mingw build test run bench artwork format clean
 
 all: build
 
@@ -33,6 +33,10 @@ bench: setup
 	@[ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@build/bench/bench/vc_bench
+
+artwork: native
+	@cmake --build --preset native --target vc_artgen
+	@build/native/tools/artwork/vc_artgen resources
 
 format:
 	@git ls-files -co --exclude-standard '*.h' '*.cpp' | xargs clang-format -i

@@ -2,6 +2,7 @@
 // rebuild's comparison. Budget: no heap allocation, well under 100 ns.
 #include <benchmark/benchmark.h>
 
+#include "app/vlttime/strip_render.h"
 #include "bench/allocation_count.h"
 #include "clock/game_time.h"
 #include "window/second_watch.h"
@@ -44,6 +45,19 @@ void CalendarAndNight(benchmark::State& state) {
     }
 }
 BENCHMARK(CalendarAndNight);
+
+// The clock window's whole game-clock tick, when the game second has not changed.
+void WindowTickWithoutChange(benchmark::State& state) {
+    vc::HeadlessStrip strip(LocalAt(4'000'000));
+    vc::TFormVT555& form = strip.Form();
+    form.TimerVTTimer(nullptr);
+    const long before = vc::bench::AllocationCount();
+    for (auto _ : state) {
+        form.TimerVTTimer(nullptr);
+    }
+    state.counters["allocations"] = static_cast<double>(vc::bench::AllocationCount() - before);
+}
+BENCHMARK(WindowTickWithoutChange);
 
 }  // namespace
 
