@@ -74,12 +74,10 @@ std::size_t ChooseKey(const std::string& caption, const std::string& taken) {
 }
 
 void GiveKey(std::string& caption, std::size_t at, bool doubleByteSystem) {
-    // Rebuilt rather than inserted into: GCC 12 warns falsely on std::string::insert.
     if (doubleByteSystem && HasDoubleByte(caption)) {
-        const std::size_t end = EllipsisStart(caption);
-        caption = caption.substr(0, end) + "(&" + Upper(caption[at]) + ")" + caption.substr(end);
+        caption.insert(EllipsisStart(caption), std::string("(&") + Upper(caption[at]) + ")");
     } else {
-        caption = caption.substr(0, at) + "&" + caption.substr(at);
+        caption.insert(at, "&");
     }
 }
 

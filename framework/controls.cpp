@@ -98,10 +98,13 @@ void TWinControl::CreateChildWindows() {
 }
 
 void TWinControl::SetBounds(const Rect& bounds) {
-    TControl::SetBounds(bounds);
-    if (window_ != nullptr) {
-        window_->SetBounds(bounds);
+    if (window_ == nullptr) {
+        TControl::SetBounds(bounds);
+        return;
     }
+    // The system may place the window elsewhere than asked.
+    window_->SetBounds(bounds);
+    TControl::SetBounds(window_->Bounds());
 }
 
 void TWinControl::PaintWindow(Canvas& canvas, const Rect& area) {

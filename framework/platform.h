@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,23 @@ class LocalClock {
     virtual SystemTime Now() const = 0;
 };
 
+enum class PathKind { None, File, Folder };
+
+class Profile;
+
+// The program's place in the file system and the user's folders.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+    // The user's documents folder, when the system can say.
+    virtual std::optional<std::string> DocumentsFolder() const = 0;
+    // The full path of the running program file.
+    virtual std::string ProgramPath() const = 0;
+    virtual PathKind KindOf(const std::string& path) const = 0;
+    // The private-profile (INI) file at `path`.
+    virtual std::unique_ptr<Profile> OpenProfile(const std::string& path) = 0;
+};
+
 // What a native window reports to the control that owns it.
 class WindowClient {
   public:
@@ -28,6 +46,9 @@ class WindowClient {
     virtual void PaintWindow(Canvas& canvas, const Rect& area) = 0;
     // A left click on the window's client area, in client coordinates.
     virtual void ClickWindow(Point at) = 0;
+    // A top-level window is about to move to `proposed` (screen coordinates); the client
+    // may change where it goes.
+    virtual void PositionChanging(Point& proposed) { (void)proposed; }
 };
 
 // One native window made for a windowed control.
@@ -73,6 +94,8 @@ class WindowSystem {
     // Calls `tick` every `intervalMs` until the handle is destroyed.
     virtual std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) = 0;
     virtual const TextMetrics& Metrics() const = 0;
+    // The rectangle of the monitor nearest to `area` (on one monitor, the desktop).
+    virtual Rect MonitorRectNear(const Rect& area) const = 0;
     // The colour as the screen shows it; resolves system colours.
     virtual Rgb ResolveColor(TColor colour) const = 0;
     // Shows a popup menu with its top-left corner at `at` (screen coordinates) and returns

@@ -1,5 +1,6 @@
 #include "window/form_vt555.h"
 
+#include <algorithm>
 #include <map>
 
 #include "clock/clock_lines.h"
@@ -23,10 +24,16 @@ const std::map<std::string_view, NotifyMember>& NotifyHandlers() {
 
 const Rect kBandArea{0, 0, kWideWidth, 20};
 
+// Where screenshots go when the system names no documents folder.
+std::string ProgramFolder(const std::string& programPath) {
+    const std::size_t separator = programPath.find_last_of("\\/");
+    return separator == std::string::npos ? "." : programPath.substr(0, separator);
+}
+
 }  // namespace
 
-TFormVT555::TFormVT555(TApplication& application, const LocalClock& clock)
-    : TForm(application), clock_(clock) {}
+TFormVT555::TFormVT555(TApplication& application, const LocalClock& clock, Shell& shell)
+    : TForm(application), clock_(clock), shell_(shell) {}
 
 void TFormVT555::BindComponents() {
     Image_BG = &FindAs<TImage>(*this, "Image_BG");
@@ -71,11 +78,33 @@ TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
 }
 
 void TFormVT555::FormCreate(TObject*) {
+    ScreenshotFolder = shell_.DocumentsFolder().value_or(ProgramFolder(shell_.ProgramPath()));
+    LoadSettings();
     SetClientSize(kNarrowWidth, kStripHeight);
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
-    Popup_RColor->SetVisible(false);
+    ShowRealTime(showRealTimeAtStart_);
     PaintBackground(CurrentBackgroundColor());
+}
+
+void TFormVT555::ShowRealTime(bool show) {
+    Popup_ShowRTime->SetChecked(show);
+    if (show) {
+        SetClientSize(kWideWidth, kStripHeight);
+    }
+    Popup_RColor->SetVisible(show);
+}
+
+void TFormVT555::PositionChanging(Point& proposed) {
+    const Rect area = System().MonitorRectNear(RectAt(proposed.x, proposed.y, Width(), Height()));
+    proposed.x = std::max(proposed.x, area.left);
+    proposed.y = std::max(proposed.y, area.top);
+    if (proposed.x + Width() >= area.right) {
+        proposed.x = area.right - Width();
+    }
+    if (proposed.y + Height() >= area.bottom) {
+        proposed.y = area.bottom - Height();
+    }
 }
 
 // The tray icon arrives with the tray component's behaviour.
@@ -146,8 +175,9 @@ ComponentRegistry ClockWindowKinds() {
 }
 
 std::unique_ptr<TFormVT555> CreateFormVT555(TApplication& application, const LocalClock& clock,
-                                            std::string_view layout, const LayoutSources& sources) {
-    auto form = std::make_unique<TFormVT555>(application, clock);
+                                            Shell& shell, std::string_view layout,
+                                            const LayoutSources& sources) {
+    auto form = std::make_unique<TFormVT555>(application, clock, shell);
     LoadLayout(*form, layout, ClockWindowKinds(), sources);
     form->BindComponents();
     return form;

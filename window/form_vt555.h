@@ -12,6 +12,7 @@
 #include "framework/panel.h"
 #include "framework/platform.h"
 #include "framework/timer.h"
+#include "settings/settings.h"
 #include "tray/task_tray_mini.h"
 #include "window/second_watch.h"
 
@@ -19,17 +20,20 @@ namespace vc {
 
 enum class ButtonLook : std::uint8_t { Normal = 0, Over = 1, Down = 2 };
 
-// The clock window: a strip built from its stored layout.
-class TFormVT555 : public TForm {
+// The clock window: a strip built from its stored layout. Its settings are read into
+// and saved from the places they drive.
+class TFormVT555 : public TForm, public SettingsPlaces {
   public:
-    TFormVT555(TApplication& application, const LocalClock& clock);
+    TFormVT555(TApplication& application, const LocalClock& clock, Shell& shell);
     ~TFormVT555() override { Destroy(); }
     const char* ClassName() const override { return "TFormVT555"; }
 
-    // The program-wide band colours.
+    // The program-wide values, loaded from the settings file.
     TColor DefaultBgColor = 0x000000;
     TColor DayBgColor = 0xFF0000;
     TColor NightBgColor = 0x00007F;
+    std::string ScreenshotFolder;
+    bool SaveBmp = false;
 
     // The layout's components, bound by name once it is loaded.
     TImage* Image_BG = nullptr;
@@ -70,6 +74,14 @@ class TFormVT555 : public TForm {
     void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
                               int y);
 
+    void LoadSettings();
+    void SaveSettings();
+    void Put(SettingKey key, const SettingValue& value) override;
+    SettingValue Get(SettingKey key) const override;
+
+    // Keeps the strip on the monitor it is moved to.
+    void PositionChanging(Point& proposed) override;
+
     // Fills the whole 350 x 20 band and gives both labels its colour.
     void PaintBackground(TColor colour);
     TColor CurrentBackgroundColor() const;
@@ -77,7 +89,12 @@ class TFormVT555 : public TForm {
     void SetButtonLook(ButtonLook look);
 
   private:
+    std::string SettingsPath() const;
+    void ShowRealTime(bool show);
+
     const LocalClock& clock_;
+    Shell& shell_;
+    bool showRealTimeAtStart_ = false;
     SecondWatch lastGameSecond_;
     SecondWatch lastRealSecond_;
     bool lastNight_ = false;
@@ -94,6 +111,7 @@ ComponentRegistry ClockWindowKinds();
 // Builds the clock window from its layout and binds its components; Show() then makes
 // its windows and runs FormCreate.
 std::unique_ptr<TFormVT555> CreateFormVT555(TApplication& application, const LocalClock& clock,
-                                            std::string_view layout, const LayoutSources& sources);
+                                            Shell& shell, std::string_view layout,
+                                            const LayoutSources& sources);
 
 }  // namespace vc

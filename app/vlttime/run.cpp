@@ -1,13 +1,21 @@
 #include "app/vlttime/run.h"
 
 #include "app/vlttime/options.h"
+#include "app/vlttime/render_command.h"
 #include "app/vlttime/report.h"
+#include "app/vlttime/settings_command.h"
 #include "app/vlttime/usage.h"
 #include "app/vlttime/watch.h"
 
 namespace vc::vlttime {
 
 int Run(std::span<const std::string_view> args, const Environment& env) {
+    if (!args.empty() && args.front() == kRenderCommand) {
+        return RunRender(args.subspan(1), env);
+    }
+    if (!args.empty() && args.front() == kSettingsCommand) {
+        return RunSettings(args.subspan(1), env);
+    }
     const OptionsParse parse = ParseOptions(args);
     if (!parse.error.empty()) {
         env.err << "vlttime: " << parse.error << '\n';

@@ -11,15 +11,19 @@ const BitmapFont& HeadlessStrip::Font() {
     return font;
 }
 
-HeadlessStrip::HeadlessStrip(const SystemTime& start)
-    : system_(Font()), application_(system_, ApplicationTitle("VeltriaClock.exe")), clock_(start) {
+HeadlessStrip::HeadlessStrip(const SystemTime& start, const std::string& programPath,
+                             std::optional<std::string> documentsFolder)
+    : system_(Font()),
+      application_(system_, ApplicationTitle(programPath)),
+      clock_(start),
+      shell_(programPath, std::move(documentsFolder)) {
     const LayoutSources sources{Utf8ToCp932, ResourceBytes};
-    form_ = CreateFormVT555(application_, clock_, ResourceBytes("TFORMVT555"), sources);
+    form_ = CreateFormVT555(application_, clock_, shell_, ResourceBytes("TFORMVT555"), sources);
     form_->Show();
 }
 
 Bitmap RenderStrip(const StripPicture& picture) {
-    HeadlessStrip strip(picture.at);
+    HeadlessStrip strip(picture.at, picture.programPath);
     TFormVT555& form = strip.Form();
     form.Popup_24Hour->SetChecked(picture.hour24);
     form.SetClientSize(picture.width, kStripHeight);

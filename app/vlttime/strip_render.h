@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/bitmap.h"
 #include "framework/platform.h"
+#include "platform/posix/posix_shell.h"
 #include "platform/raster/headless_window_system.h"
 #include "window/form_vt555.h"
 
@@ -21,15 +22,20 @@ class SetClock final : public LocalClock {
 };
 
 // The clock window built from the program's own layout and pictures, without a window
-// system: for pictures of the strip and for tests.
+// system: for pictures of the strip and for tests. Its settings file lies beside
+// `programPath`, as the exe's does.
 class HeadlessStrip {
   public:
-    explicit HeadlessStrip(const SystemTime& start);
+    static constexpr const char* kNoProgram = "/nonexistent/VeltriaClock.exe";
+
+    explicit HeadlessStrip(const SystemTime& start, const std::string& programPath = kNoProgram,
+                           std::optional<std::string> documentsFolder = std::nullopt);
 
     TFormVT555& Form() { return *form_; }
     HeadlessWindowSystem& System() { return system_; }
     SetClock& Clock() { return clock_; }
     HeadlessWindow& Window() { return *system_.TopLevel(0); }
+    TApplication& Application() { return application_; }
     // The client area as the screen shows it.
     Bitmap Render() { return system_.Render(Window()); }
 
@@ -40,6 +46,7 @@ class HeadlessStrip {
     HeadlessWindowSystem system_;
     TApplication application_;
     SetClock clock_;
+    PosixShell shell_;
     std::unique_ptr<TFormVT555> form_;
 };
 
@@ -48,6 +55,8 @@ struct StripPicture {
     int width = kNarrowWidth;
     bool hour24 = true;
     ButtonLook look = ButtonLook::Normal;
+    // The clock's settings are read from beside this program path.
+    std::string programPath = HeadlessStrip::kNoProgram;
 };
 
 // The strip as the clock shows it at that moment: both lines built for that time.

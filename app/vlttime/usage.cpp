@@ -4,6 +4,8 @@ namespace vc::vlttime {
 
 std::string_view UsageText() {
     return R"(Usage: vlttime [options]
+       vlttime render --out FILE.png [render options]
+       vlttime settings FILE.ini
 
 Prints the VeltriaRune game clock for the local time, as the clock strip shows it:
   555年03月008日  23:56:48
@@ -34,8 +36,25 @@ Options:
               time); with --json, one object per line per change. Not with --at.
   -h, --help  Print this help and exit.
 
-Exit status: 0 on success; 2 on a usage error (bad option, bad time, or options that
-cannot go together), reported in one line on standard error.
+Picture of the strip:
+  vlttime render --out FILE.png [--at "YYYY-MM-DD hh:mm:ss[.mmm]"] [--width 175|350]
+                 [--12h] [--look normal|over|down]
+              Save the strip exactly as the clock shows it (now, or at --at) as a PNG
+              picture. The options above do not apply; `vlttime render --help` lists its
+              own. "render" must be the first argument. With --settings FILE.ini the
+              strip takes its colours, width and hour form from that settings file.
+
+Checking a settings file:
+  vlttime settings FILE.ini
+              Print, in the order the clock loads them, one line per key as the clock
+              would take it: "Section.Key=VALUE" in the form the clock writes it. A key
+              whose stored text is not used ends in "  # default: ..." saying why; the
+              screenshot folder shows the folder that would be used. A missing file gives
+              every default; a file that cannot be read is an error (status 2).
+
+Exit status: 0 on success; 1 when render cannot write its picture; 2 on a usage error
+(bad option, bad time, or options that cannot go together), reported in one line on
+standard error.
 )";
 }
 

@@ -4,27 +4,19 @@
 #include "framework/resources.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_system.h"
 #include "window/form_vt555.h"
 
-namespace {
-
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     vc::Win32WindowSystem system(instance);
-    vc::TApplication application(system, vc::ApplicationTitle(ProgramPath()));
+    vc::Win32Shell shell(system.ApplicationWindow());
+    vc::TApplication application(system, vc::ApplicationTitle(shell.ProgramPath()));
     const vc::Win32LocalClock clock;
     try {
         const vc::LayoutSources sources{vc::Utf8ToCp932, vc::ResourceBytes};
-        auto form =
-            vc::CreateFormVT555(application, clock, vc::ResourceBytes("TFORMVT555"), sources);
+        auto form = vc::CreateFormVT555(application, clock, shell, vc::ResourceBytes("TFORMVT555"),
+                                        sources);
         form->Show();
         return system.RunMessageLoop();
     } catch (const std::exception& error) {

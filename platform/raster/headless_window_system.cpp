@@ -8,6 +8,14 @@ HeadlessWindow::~HeadlessWindow() {
     system_.Forget(*this);
 }
 
+void HeadlessWindow::SetBounds(const Rect& bounds) {
+    Point at{bounds.left, bounds.top};
+    if (parent_ == nullptr) {
+        client_.PositionChanging(at);
+    }
+    bounds_ = RectAt(at.x, at.y, bounds.Width(), bounds.Height());
+}
+
 class HeadlessWindowSystem::Handle final : public TimerHandle {
   public:
     Handle(std::map<int, Timer>& timers, int id) : timers_(timers), id_(id) {}

@@ -26,7 +26,7 @@ class HeadlessWindow final : public NativeWindow {
     HeadlessWindow(const HeadlessWindow&) = delete;
     HeadlessWindow& operator=(const HeadlessWindow&) = delete;
 
-    void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
+    void SetBounds(const Rect& bounds) override;
     Rect Bounds() const override { return bounds_; }
     void SetCaption(std::string_view cp932) override { caption_ = cp932; }
     void Invalidate(const Rect& area) override { invalidated_.push_back(area); }
@@ -64,6 +64,7 @@ class HeadlessWindowSystem : public WindowSystem {
                                               const Rect& bounds) override;
     std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
     const TextMetrics& Metrics() const override { return metrics_; }
+    Rect MonitorRectNear(const Rect&) const override { return desktop; }
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
@@ -82,6 +83,7 @@ class HeadlessWindowSystem : public WindowSystem {
     };
     std::vector<MenuShown> menus;
     int nextMenuChoice = -1;
+    Rect desktop{0, 0, 1920, 1080};
     std::vector<std::string> errorBoxes;  // "title: message"
 
   private:

@@ -120,6 +120,16 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             client_.ClickWindow(
                 Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             return 0;
+        case WM_WINDOWPOSCHANGING: {
+            auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+            if (topLevel_ && (position->flags & SWP_NOMOVE) == 0) {
+                Point at{position->x, position->y};
+                client_.PositionChanging(at);
+                position->x = at.x;
+                position->y = at.y;
+            }
+            return 0;
+        }
         case WM_CLOSE:
             if (topLevel_) {
                 PostQuitMessage(0);

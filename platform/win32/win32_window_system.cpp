@@ -92,6 +92,15 @@ void Win32WindowSystem::ForgetTimer(UINT_PTR id) {
     timers_.erase(id);
 }
 
+Rect Win32WindowSystem::MonitorRectNear(const Rect& area) const {
+    const RECT r{area.left, area.top, area.right, area.bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
+    return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
+                info.rcMonitor.bottom};
+}
+
 Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
     const COLORREF c = IsSystemColor(colour) ? GetSysColor(static_cast<int>(colour & 0xFF))
                                              : static_cast<COLORREF>(colour & 0xFFFFFF);

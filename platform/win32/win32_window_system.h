@@ -29,6 +29,7 @@ class Win32WindowSystem final : public WindowSystem {
                                               const Rect& bounds) override;
     std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
     const TextMetrics& Metrics() const override { return metrics_; }
+    Rect MonitorRectNear(const Rect& area) const override;
     Rgb ResolveColor(TColor colour) const override;
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;

@@ -13,7 +13,7 @@ class ClockWindowStart : public test::ClockWindow {};
 
 TEST_F(ClockWindowStart, CreationSetsSizeCaptionBufferingAndBand) {
     const HeadlessWindow& window = strip.Window();
-    EXPECT_EQ(window.Bounds(), RectAt(202, 109, 175, 38));
+    EXPECT_EQ(window.Bounds(), RectAt(0, 0, 175, 38)) << "no settings file: top-left corner";
     EXPECT_EQ(window.Caption(), "VeltriaClock");
     EXPECT_TRUE(window.DoubleBuffered());
     EXPECT_TRUE(window.Shown());
@@ -31,7 +31,7 @@ TEST_F(ClockWindowStart, ClickingTheButtonOpensTheMenuBelowTheStripCorner) {
     Form().PanelX->ClickWindow(Point{9, 9});
     ASSERT_EQ(strip.System().menus.size(), 1u);
     const auto& shown = strip.System().menus[0];
-    EXPECT_EQ(shown.at, (Point{202, 109 + 28}));
+    EXPECT_EQ(shown.at, (Point{0, 28}));
     ASSERT_EQ(shown.entries.size(), 10u) << "the real-time colour item is hidden";
     EXPECT_EQ(Cp932ToUtf8(shown.entries[1].caption), "24時間表記(&2)");
     EXPECT_TRUE(shown.entries[1].checked);

@@ -1,0 +1,290 @@
+#include "app/vlttime/render_command.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "app/vlttime/json_object.h"
+#include "app/vlttime/local_time_text.h"
+#include "app/vlttime/strip_render.h"
+#include "platform/posix/posix_shell.h"
+#include "platform/raster/png.h"
+#include "settings/ini_profile.h"
+#include "settings/settings.h"
+#include "settings/value_rules.h"
+
+namespace vc::vlttime {
+namespace {
+
+constexpr std::string_view k12h = "--12h";
+
+constexpr std::array<std::pair<std::string_view, ButtonLook>, 3> kLooks{{
+    {"normal", ButtonLook::Normal},
+    {"over", ButtonLook::Over},
+    {"down", ButtonLook::Down},
+}};
+
+// JSON quoting keeps any argument, control characters included, on the one error line.
+std::string Quoted(std::string_view text) {
+    return JsonQuote(text);
+}
+
+// Each returns what is wrong with the value, or nothing once it is stored.
+std::string TakeOut(std::string_view value, RenderOptions& options) {
+    if (value.empty()) {
+        return "empty path";
+    }
+    options.out = std::string(value);
+    return {};
+}
+
+std::string TakeAt(std::string_view value, RenderOptions& options) {
+    const LocalTimeParse parse = ParseLocalTime(value);
+    if (parse.problem.empty()) {
+        options.at = parse.time;
+    }
+    return parse.problem;
+}
+
+std::string TakeWidth(std::string_view value, RenderOptions& options) {
+    for (const int width : {kNarrowWidth, kWideWidth}) {
+        if (value == std::to_string(width)) {
+            options.width = width;
+            return {};
+        }
+    }
+    return "not a strip width";
+}
+
+std::string TakeLook(std::string_view value, RenderOptions& options) {
+    for (const auto& [name, look] : kLooks) {
+        if (value == name) {
+            options.look = look;
+            return {};
+        }
+    }
+    return "not a button look";
+}
+
+std::string TakeSettings(std::string_view value, RenderOptions& options) {
+    if (value.empty()) {
+        return "empty path";
+    }
+    options.settings = std::string(value);
+    return {};
+}
+
+struct ValueOption {
+    std::string_view name;
+    std::string expected;  // what a value looks like
+    std::string_view one;  // what a single value is called
+    std::string (*take)(std::string_view value, RenderOptions& options);
+};
+
+const std::array<ValueOption, 5>& ValueOptions() {
+    static const std::array<ValueOption, 5> options{{
+        {"--out", "a PNG file path", "output file", TakeOut},
+        {"--at", Quoted(kLocalTimeForm), "time", TakeAt},
+        {"--width", std::to_string(kNarrowWidth) + " or " + std::to_string(kWideWidth), "width",
+         TakeWidth},
+        {"--look",
+         std::string(kLooks[0].first) + ", " + std::string(kLooks[1].first) + " or " +
+             std::string(kLooks[2].first),
+         "look", TakeLook},
+        {"--settings", "an INI file path", "settings file", TakeSettings},
+    }};
+    return options;
+}
+
+std::string ExpectedOption() {
+    std::string expected = "expected one of";
+    for (const ValueOption& option : ValueOptions()) {
+        expected += " " + std::string(option.name) + ",";
+    }
+    return expected + " " + std::string(k12h) + ", -h, --help";
+}
+
+class RenderParser {
+  public:
+    explicit RenderParser(std::span<const std::string_view> args) : args_(args) {}
+
+    RenderParse Run() {
+        while (error_.empty() && !result_.help && next_ < args_.size()) {
+            Take(args_[next_++]);
+        }
+        if (error_.empty() && !result_.help && !result_.out) {
+            error_ = "--out: missing; expected --out FILE.png";
+        }
+        return {result_, error_};
+    }
+
+  private:
+    void Take(std::string_view arg) {
+        if (arg == "-h" || arg == "--help") {
+            result_.help = true;
+            return;
+        }
+        if (arg == k12h) {
+            if (FirstTime(arg)) {
+                result_.hour24 = false;
+            } else {
+                error_ = std::string(k12h) + ": given twice; expected it once";
+            }
+            return;
+        }
+        for (const ValueOption& option : ValueOptions()) {
+            if (arg == option.name) {
+                TakeValue(option, NextValue());
+                return;
+            }
+            if (arg.starts_with(option.name) && arg.substr(option.name.size()).starts_with('=')) {
+                TakeValue(option, arg.substr(option.name.size() + 1));
+                return;
+            }
+        }
+        error_ = Quoted(arg) + ": unknown option for render; " + ExpectedOption();
+    }
+
+    // Values that start with '-' need the --option=VALUE form, so a following option
+    // means the value is missing.
+    std::optional<std::string_view> NextValue() {
+        if (next_ == args_.size() || args_[next_].starts_with('-')) {
+            return std::nullopt;
+        }
+        return args_[next_++];
+    }
+
+    void TakeValue(const ValueOption& option, std::optional<std::string_view> value) {
+        const std::string name(option.name);
+        if (!value) {
+            error_ = name + ": missing value; expected " + option.expected;
+            return;
+        }
+        const std::string argument = name + " " + Quoted(*value);
+        if (!FirstTime(option.name)) {
+            error_ =
+                argument + ": " + name + " given twice; expected one " + std::string(option.one);
+            return;
+        }
+        const std::string problem = option.take(*value, result_);
+        if (!problem.empty()) {
+            error_ = argument + ": " + problem + "; expected " + option.expected;
+        }
+    }
+
+    bool FirstTime(std::string_view name) {
+        if (std::ranges::find(given_, name) != given_.end()) {
+            return false;
+        }
+        given_.push_back(name);
+        return true;
+    }
+
+    std::span<const std::string_view> args_;
+    std::size_t next_ = 0;
+    std::vector<std::string_view> given_;
+    RenderOptions result_;
+    std::string error_;
+};
+
+// The clock's settings file fills in the picture before the options given on the command
+// line override it; the strip then loads it as the clock would, from beside its program.
+std::string ReadSettingsFile(const std::string& path, StripPicture& picture) {
+    constexpr std::string_view kExtension = ".ini";
+    if (!path.ends_with(kExtension)) {
+        return Quoted(path) + ": expected a settings file whose name ends in .ini";
+    }
+    if (PosixShell(path, std::nullopt).KindOf(path) != PathKind::File) {
+        return Quoted(path) + ": no such file";
+    }
+    IniProfile profile(path);
+    const auto flag = [&profile](SettingKey key, bool fallback) {
+        const SettingDefinition& d = Definition(key);
+        return ReadFlag(profile.GetString(d.section, d.key, ""), fallback);
+    };
+    picture.width = flag(SettingKey::ShowRTime, false) ? kWideWidth : kNarrowWidth;
+    picture.hour24 = flag(SettingKey::Hour24, true);
+    picture.programPath = path.substr(0, path.size() - kExtension.size()) + ".exe";
+    return "";
+}
+
+}  // namespace
+
+RenderParse ParseRenderOptions(std::span<const std::string_view> args) {
+    return RenderParser(args).Run();
+}
+
+int RunRender(std::span<const std::string_view> args, const Environment& env) {
+    const RenderParse parse = ParseRenderOptions(args);
+    if (!parse.error.empty()) {
+        env.err << "vlttime: " << parse.error << '\n';
+        return kExitUsage;
+    }
+    const RenderOptions& options = parse.options;
+    if (options.help) {
+        env.out << RenderUsageText();
+        return kExitOk;
+    }
+    StripPicture picture{.at = options.at ? *options.at : env.clock.Now()};
+    if (options.settings) {
+        const std::string problem = ReadSettingsFile(*options.settings, picture);
+        if (!problem.empty()) {
+            env.err << "vlttime: --settings: " << problem << '\n';
+            return kExitUsage;
+        }
+    }
+    picture.width = options.width.value_or(picture.width);
+    picture.hour24 = options.hour24.value_or(picture.hour24);
+    picture.look = options.look.value_or(picture.look);
+
+    const Bitmap strip = RenderStrip(picture);
+    const std::string& path = *options.out;
+    try {
+        WritePngFile(strip, path);
+    } catch (const std::runtime_error&) {
+        env.err << "vlttime: --out " << Quoted(path)
+                << ": cannot write the file; expected a path in an existing, writable folder\n";
+        return kExitFailure;
+    }
+    env.out << "wrote " << path << " (" << strip.Width() << 'x' << strip.Height() << ")\n";
+    return kExitOk;
+}
+
+std::string_view RenderUsageText() {
+    return R"(Usage: vlttime render --out FILE.png [options]
+
+Draws the clock strip exactly as the clock shows it at one moment, saves it as a PNG
+picture and prints one line: wrote FILE.png (WIDTHxHEIGHT)
+
+Options:
+  --out FILE.png, --out=FILE.png
+              Where to write the picture; required. An existing file is replaced.
+  --at "YYYY-MM-DD hh:mm:ss[.mmm]", --at="YYYY-MM-DD hh:mm:ss[.mmm]"
+              Draw the strip at this local time instead of now; the same form as
+              `vlttime --at`.
+  --width 175|350, --width=175|350
+              The strip's width: 175 (the default) shows the game line, 350 also the
+              real line. The strip is always 38 pixels high.
+  --12h       12-hour form (am/pm) for the game and real lines; the default is 24-hour.
+  --look normal|over|down, --look=normal|over|down
+              The button at the left: as at rest (normal, the default), under the mouse
+              pointer (over) or pressed (down).
+  --settings FILE.ini, --settings=FILE.ini
+              Draw the strip with the clock's settings from this file: text and band
+              colours, day/night band, the width (real time shown) and the hour form;
+              the options above still win.
+  -h, --help  Print this help and exit.
+
+Options come in any order, each at most once. A value that starts with '-' needs the
+--option=VALUE form. The options of plain vlttime (--real, --json, --watch, ...) do not
+apply here.
+
+Exit status: 0 when the picture is written; 1 when it cannot be written (one line on
+standard error naming the file); 2 on a usage error (bad, missing or repeated option),
+reported in one line on standard error.
+)";
+}
+
+}  // namespace vc::vlttime

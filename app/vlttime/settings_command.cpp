@@ -1,0 +1,102 @@
+#include "app/vlttime/settings_command.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/vlttime/run.h"
+#include "platform/posix/posix_shell.h"
+#include "settings/ini_profile.h"
+#include "settings/settings.h"
+
+namespace vc::vlttime {
+namespace {
+
+// No stored text can hold this byte, so it tells a missing key from a present one.
+constexpr std::string_view kMissing = "\x01";
+constexpr std::string_view kDocuments = "(the documents folder)";
+
+std::string_view Expected(ValueKind kind) {
+    switch (kind) {
+        case ValueKind::Integer:
+            return "a whole number";
+        case ValueKind::Flag:
+            return "a number (0 off, anything else on)";
+        case ValueKind::Colour:
+            return "hexadecimal digits BBGGRR";
+        case ValueKind::Text:
+            break;
+    }
+    return "a text";
+}
+
+std::string FolderLine(const std::string& stored, const Shell& shell) {
+    const std::string name = "ScreenShot.SaveFolder=";
+    if (stored == kMissing) {
+        return name + std::string(kDocuments) + "  # default: missing";
+    }
+    switch (shell.KindOf(stored)) {
+        case PathKind::Folder:
+            return name + stored;
+        case PathKind::File:
+            return name + std::string(kDocuments) + "  # default: \"" + stored +
+                   "\" is not a folder";
+        case PathKind::None:
+            break;
+    }
+    return name + std::string(kDocuments) + "  # default: \"" + stored + "\" does not exist";
+}
+
+std::string KeyLine(const SettingDefinition& d, const std::string& stored) {
+    const std::string name = std::string(d.section) + "." + std::string(d.key) + "=";
+    const auto fallback = ReadSetting(d, d.defaultText);
+    if (stored == kMissing) {
+        return name + WriteSetting(*fallback) + "  # default: missing";
+    }
+    if (const auto value = ReadSetting(d, stored)) {
+        return name + WriteSetting(*value);
+    }
+    return name + WriteSetting(*fallback) + "  # default: \"" + stored + "\" is not " +
+           std::string(Expected(d.kind));
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeSettings(const std::string& path, const Shell& shell) {
+    IniProfile profile(path);
+    std::vector<std::string> lines;
+    for (const SettingDefinition& d : kSettings) {
+        const std::string stored = profile.GetString(d.section, d.key, kMissing);
+        lines.push_back(d.kind == ValueKind::Text ? FolderLine(stored, shell) : KeyLine(d, stored));
+    }
+    return lines;
+}
+
+int RunSettings(std::span<const std::string_view> args, const Environment& env) {
+    if (args.size() != 1 || args[0].starts_with("-")) {
+        env.err << "vlttime: settings: expected one settings file, as in "
+                   "\"vlttime settings VeltriaClock.ini\"\n";
+        return kExitUsage;
+    }
+    const std::string path(args[0]);
+    const PosixShell shell(path, std::nullopt);
+    switch (shell.KindOf(path)) {
+        case PathKind::None:
+            env.out << "# " << path << " does not exist: every key takes its default\n";
+            break;
+        case PathKind::Folder:
+            env.err << "vlttime: settings: " << path << " is a folder, not a settings file\n";
+            return kExitUsage;
+        case PathKind::File:
+            if (!std::ifstream(path)) {
+                env.err << "vlttime: settings: cannot read " << path << '\n';
+                return kExitUsage;
+            }
+            break;
+    }
+    for (const std::string& line : DescribeSettings(path, shell)) {
+        env.out << line << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace vc::vlttime

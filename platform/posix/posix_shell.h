@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "framework/platform.h"
+
+namespace vc {
+
+// The program's files on a POSIX file system: a program path and a documents folder
+// that are given, and INI files through the portable engine.
+class PosixShell final : public Shell {
+  public:
+    PosixShell(std::string programPath, std::optional<std::string> documentsFolder)
+        : programPath_(std::move(programPath)), documentsFolder_(std::move(documentsFolder)) {}
+
+    std::optional<std::string> DocumentsFolder() const override { return documentsFolder_; }
+    std::string ProgramPath() const override { return programPath_; }
+    PathKind KindOf(const std::string& path) const override;
+    std::unique_ptr<Profile> OpenProfile(const std::string& path) override;
+
+  private:
+    std::string programPath_;
+    std::optional<std::string> documentsFolder_;
+};
+
+}  // namespace vc

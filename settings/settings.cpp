@@ -1,0 +1,130 @@
+#include "settings/settings.h"
+
+#include "framework/errors.h"
+#include "framework/texts.h"
+#include "settings/value_rules.h"
+
+namespace vc {
+namespace {
+
+// Releasing the settings object flushes the platform's copy of the file, also when a
+// write has failed.
+class FlushOnRelease {
+  public:
+    explicit FlushOnRelease(Profile& profile) : profile_(profile) {}
+    ~FlushOnRelease() { profile_.Flush(); }
+    FlushOnRelease(const FlushOnRelease&) = delete;
+    FlushOnRelease& operator=(const FlushOnRelease&) = delete;
+
+  private:
+    Profile& profile_;
+};
+
+SettingValue DefaultValue(const SettingDefinition& d) {
+    switch (d.kind) {
+        case ValueKind::Integer:
+            return ReadInteger(d.defaultText, 0);
+        case ValueKind::Flag:
+            return ReadFlag(d.defaultText, false);
+        case ValueKind::Colour:
+            return ReadColor(d.defaultText, 0);
+        case ValueKind::Text:
+            break;
+    }
+    return std::string(d.defaultText);
+}
+
+// The text passed as the default of the read: integers and flags get theirs from the rule.
+std::string ReadDefaultText(const SettingDefinition& d, const SettingsPlaces& places) {
+    switch (d.kind) {
+        case ValueKind::Colour:
+            return std::string(d.defaultText);
+        case ValueKind::Text:
+            return std::get<std::string>(places.Get(d.id));
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+const SettingDefinition& Definition(SettingKey key) {
+    return kSettings[static_cast<std::size_t>(key)];
+}
+
+std::string SettingsPathFor(std::string_view programPath) {
+    const std::size_t dot = programPath.rfind('.');
+    const std::size_t separator = programPath.find_last_of("\\:");
+    const bool hasExtension =
+        dot != std::string_view::npos && (separator == std::string_view::npos || dot > separator);
+    return std::string(programPath.substr(0, hasExtension ? dot : programPath.size())) + ".ini";
+}
+
+std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_view text) {
+    switch (d.kind) {
+        case ValueKind::Integer:
+        case ValueKind::Flag: {
+            const auto value = ParseIntegerText(text, true);
+            if (!value) {
+                return std::nullopt;
+            }
+            return d.kind == ValueKind::Flag ? SettingValue(*value != 0) : SettingValue(*value);
+        }
+        case ValueKind::Colour: {
+            const auto value = ParseIntegerText("$" + std::string(text), false);
+            return value ? std::optional<SettingValue>(static_cast<TColor>(*value)) : std::nullopt;
+        }
+        case ValueKind::Text:
+            break;
+    }
+    return std::string(text);
+}
+
+std::string WriteSetting(const SettingValue& value) {
+    if (const auto* integer = std::get_if<std::int32_t>(&value)) {
+        return WriteInteger(*integer);
+    }
+    if (const auto* flag = std::get_if<bool>(&value)) {
+        return WriteFlag(*flag);
+    }
+    if (const auto* colour = std::get_if<TColor>(&value)) {
+        return WriteColor(*colour);
+    }
+    return std::get<std::string>(value);
+}
+
+void LoadSettings(Profile& profile, SettingsPlaces& places,
+                  const std::function<PathKind(const std::string&)>& kindOf) {
+    std::string candidate;
+    {
+        const FlushOnRelease release(profile);
+        for (const SettingDefinition& d : kSettings) {
+            const std::string text =
+                profile.GetString(d.section, d.key, ReadDefaultText(d, places));
+            if (d.id == SettingKey::SaveFolder) {
+                candidate = text;
+                continue;
+            }
+            places.Put(d.id, ReadSetting(d, text).value_or(DefaultValue(d)));
+        }
+    }
+    // Screenshots are written into the folder, so a plain file is never adopted.
+    const std::string current = std::get<std::string>(places.Get(SettingKey::SaveFolder));
+    if (candidate != current && kindOf(candidate) == PathKind::Folder) {
+        places.Put(SettingKey::SaveFolder, candidate);
+    }
+}
+
+void SaveSettings(Profile& profile, const SettingsPlaces& places, const std::string& settingsPath) {
+    const FlushOnRelease release(profile);
+    for (SettingKey key : kSaveOrder) {
+        const SettingDefinition& d = Definition(key);
+        if (!profile.WriteString(d.section, d.key, WriteSetting(places.Get(key)))) {
+            std::string message(texts::kCannotWriteFormat.cp932);
+            message.replace(message.find("%s"), 2, settingsPath);
+            throw EIniFileException(message);
+        }
+    }
+}
+
+}  // namespace vc

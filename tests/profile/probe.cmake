@@ -1,0 +1,5 @@
+# The Windows side of the differential test, included by the mingw probes.
+add_executable(profile_probe
+    ${PROJECT_SOURCE_DIR}/tests/profile/profile_probe.cpp
+    ${PROJECT_SOURCE_DIR}/tests/profile/case_runner.cpp)
+target_link_options(profile_probe PRIVATE -static)

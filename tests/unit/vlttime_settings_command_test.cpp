@@ -1,0 +1,105 @@
+#include "app/vlttime/settings_command.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/vlttime/run.h"
+
+namespace vc::vlttime {
+namespace {
+
+class NowhereClock final : public LocalClock {
+  public:
+    SystemTime Now() const override { return {}; }
+};
+
+class NoSleeper final : public Sleeper {
+  public:
+    void SleepMs(int) override {}
+};
+
+class SettingsCommand : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vlttime-settings-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    int Check(const std::string& path) {
+        const NowhereClock clock;
+        NoSleeper sleeper;
+        const std::vector<std::string_view> args{"settings", path};
+        return vlttime::Run(args, {clock, sleeper, out, err, [] { return true; }});
+    }
+
+    std::filesystem::path folder;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(SettingsCommand, ShowsEachKeyAsTheClockTakesItAndWhyADefaultApplies) {
+    const std::string path = (folder / "clock.ini").string();
+    const std::string shots = (folder / "Shots").string();
+    std::filesystem::create_directory(shots);
+    std::ofstream(path)
+        << "[VeltriaTime]\r\nXPos=0x64\r\nYPos=100px\r\n24Hour=2\r\nColor=ff8000\r\n"
+           "[RealTime]\r\nColor=80000008\r\nShow=yes\r\n"
+           "[BackGroundColor]\r\nDayColor=0x00FF00\r\nNightColor=12 34\r\n"
+           "DefaultColor=-FF\r\n[ScreenShot]\r\nSaveFolder=" +
+               shots + "\r\nBMP=1\r\n";
+    EXPECT_EQ(Check(path), kExitOk);
+    EXPECT_EQ(out.str(),
+              "VeltriaTime.XPos=100\n"
+              "VeltriaTime.YPos=0  # default: \"100px\" is not a whole number\n"
+              "VeltriaTime.24Hour=1\n"
+              "VeltriaTime.Color=FF8000\n"
+              "RealTime.Show=0  # default: \"yes\" is not a number (0 off, anything else on)\n"
+              "RealTime.Color=80000008\n"
+              "BackGroundColor.DayOrNight=0  # default: missing\n"
+              "BackGroundColor.DefaultColor=000000  # default: \"-FF\" is not hexadecimal "
+              "digits BBGGRR\n"
+              "BackGroundColor.DayColor=FF0000  # default: \"0x00FF00\" is not hexadecimal "
+              "digits BBGGRR\n"
+              "BackGroundColor.NightColor=00007F  # default: \"12 34\" is not hexadecimal "
+              "digits BBGGRR\n"
+              "ScreenShot.CtrlP_Save=1  # default: missing\n"
+              "ScreenShot.SaveFolder=" +
+                  shots +
+                  "\n"
+                  "ScreenShot.BMP=1\n");
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(SettingsCommand, SaysWhyAStoredFolderIsNotUsed) {
+    const std::string path = (folder / "clock.ini").string();
+    for (const auto& [stored, why] : {std::pair{(folder / "none").string(), "does not exist"},
+                                      std::pair{path, "is not a folder"}}) {
+        std::ofstream(path) << "[ScreenShot]\nSaveFolder=" << stored << "\n";
+        out.str("");
+        EXPECT_EQ(Check(path), kExitOk);
+        EXPECT_NE(out.str().find("ScreenShot.SaveFolder=(the documents folder)  # default: \"" +
+                                 stored + "\" " + why),
+                  std::string::npos)
+            << out.str();
+    }
+}
+
+TEST_F(SettingsCommand, AMissingFileIsAllDefaultsAndAFolderIsAnError) {
+    EXPECT_EQ(Check((folder / "none.ini").string()), kExitOk);
+    EXPECT_EQ(
+        out.str().substr(0, out.str().find('\n')),
+        "# " + (folder / "none.ini").string() + " does not exist: every key takes its default");
+    EXPECT_EQ(Check(folder.string()), kExitUsage);
+    EXPECT_EQ(err.str(),
+              "vlttime: settings: " + folder.string() + " is a folder, not a settings file\n");
+}
+
+}  // namespace
+}  // namespace vc::vlttime
