@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "framework/canvas.h"
+#include "framework/color.h"
 #include "framework/geometry.h"
 #include "framework/system_time.h"
 
@@ -22,6 +25,8 @@ class LocalClock {
 };
 
 enum class PathKind { None, File, Folder };
+
+class NativeWindow;
 
 class Profile;
 
@@ -49,7 +54,55 @@ class WindowClient {
     // A top-level window is about to move to `proposed` (screen coordinates); the client
     // may change where it goes.
     virtual void PositionChanging(Point& proposed) { (void)proposed; }
+    // Where a point of the window counts as its caption, pressing there drags the window.
+    virtual bool DragsByAnyPoint() const { return false; }
+    // A message of the program's own (see kTrayNotify, kTaskbarCreated); true if handled.
+    virtual bool HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
+        (void)message, (void)wParam, (void)lParam;
+        return false;
+    }
 };
+
+// The shell reports mouse actions on a notification-area icon with this message:
+// wParam the icon's identifier, lParam the mouse message.
+inline constexpr std::uint32_t kTrayNotify = 0x400 + 101;
+// The taskbar was made anew (the shell restarted): icons must be added again. Top-level
+// windows get it.
+inline constexpr std::uint32_t kTaskbarCreated = 0xFFFF0001;
+
+// The first version of the notification-icon record, as the shell takes it.
+struct NotifyIconData {
+    std::uint32_t cbSize = 0;
+    NativeWindow* window = nullptr;  // the receiver of kTrayNotify
+    std::uint32_t id = 0;
+    std::uint32_t flags = 0;  // NIF_MESSAGE | NIF_ICON | NIF_TIP = 7
+    std::uint32_t callbackMessage = 0;
+    std::uintptr_t icon = 0;
+    std::string tip;  // at most 63 bytes
+};
+
+class NotificationArea {
+  public:
+    virtual ~NotificationArea() = default;
+    // action: 0 add, 1 modify, 2 delete. The result is not examined by anyone.
+    virtual void NotifyIcon(std::uint32_t action, const NotifyIconData& data) = 0;
+};
+
+// The rest of the desktop that the clock looks at and acts on.
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+    virtual Point CursorPos() const = 0;
+    // Pressed now, as GetKeyState reports it (negative result).
+    virtual bool KeyDown(int virtualKey) const = 0;
+    // A top-level window of this class exists (any title).
+    virtual bool WindowOfClassExists(std::string_view className) const = 0;
+    // Starts a program and leaves it alone; a failure is silent.
+    virtual void StartProcess(const std::string& application, const std::string& folder) = 0;
+    virtual void BringToFront(NativeWindow& window) = 0;
+};
+
+inline constexpr int VK_LBUTTON_KEY = 0x01;
 
 // One native window made for a windowed control.
 class NativeWindow {
@@ -102,6 +155,17 @@ class WindowSystem {
     // the index of the chosen entry, or -1.
     virtual int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) = 0;
     virtual void ShowErrorBox(std::string_view cp932Message, std::string_view title) = 0;
+    // The colour dialog, preset to `initial`; the chosen colour, or nothing when cancelled.
+    // `custom` holds the dialog's 16 custom colours and keeps what the user makes of them.
+    virtual std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) = 0;
+    // Ends the message loop once the current handler returns.
+    virtual void Terminate() = 0;
+    // Handles the messages already waiting, without waiting for more.
+    virtual void ProcessMessages() = 0;
+    // The application's icon (MAINICON), as the shell takes it.
+    virtual std::uintptr_t ApplicationIcon() const = 0;
+    virtual Desktop& TheDesktop() = 0;
+    virtual NotificationArea& Notifications() = 0;
 };
 
 }  // namespace vc

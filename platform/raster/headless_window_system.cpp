@@ -71,6 +71,11 @@ int HeadlessWindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, 
     return std::exchange(nextMenuChoice, -1);
 }
 
+std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array<TColor, 16>&) {
+    colourDialogs.push_back(initial);
+    return std::exchange(nextColourChoice, std::nullopt);
+}
+
 void HeadlessWindowSystem::ShowErrorBox(std::string_view cp932Message, std::string_view title) {
     errorBoxes.push_back(std::string(title) + ": " + std::string(cp932Message));
 }

@@ -10,6 +10,7 @@
 #include "framework/form.h"
 #include "framework/platform.h"
 #include "platform/raster/bitmap_font.h"
+#include "platform/raster/scripted_desktop.h"
 #include "platform/raster/software_canvas.h"
 
 namespace vc {
@@ -68,6 +69,12 @@ class HeadlessWindowSystem : public WindowSystem {
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
+    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) override;
+    void Terminate() override { terminated = true; }
+    void ProcessMessages() override { ++messagePasses; }
+    std::uintptr_t ApplicationIcon() const override { return kIcon; }
+    Desktop& TheDesktop() override { return scripted; }
+    NotificationArea& Notifications() override { return tray; }
 
     // The client area of a top-level window as the screen would show it: the window's own
     // drawing with its child windows on top.
@@ -85,6 +92,14 @@ class HeadlessWindowSystem : public WindowSystem {
     int nextMenuChoice = -1;
     Rect desktop{0, 0, 1920, 1080};
     std::vector<std::string> errorBoxes;  // "title: message"
+    static constexpr std::uintptr_t kIcon = 0x1C0;
+    ScriptedDesktop scripted;
+    RecordingNotificationArea tray;
+    // The colour dialog: each opening's preset, and what the next one answers.
+    std::vector<TColor> colourDialogs;
+    std::optional<TColor> nextColourChoice;
+    bool terminated = false;
+    int messagePasses = 0;
 
   private:
     struct Timer {

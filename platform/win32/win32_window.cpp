@@ -30,6 +30,12 @@ Rect FromRECT(const RECT& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+// Broadcast to top-level windows when the taskbar is made anew.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 }  // namespace
 
 std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& system,
@@ -116,6 +122,11 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
+        case WM_NCHITTEST:
+            if (client_.DragsByAnyPoint()) {
+                return HTCAPTION;
+            }
+            break;
         case WM_LBUTTONUP:
             client_.ClickWindow(
                 Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -137,6 +148,14 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         default:
+            if (message >= WM_USER && message < 0xC000 &&
+                client_.HandleMessage(message, wParam, static_cast<std::int64_t>(lParam))) {
+                return 0;
+            }
+            if (topLevel_ && message == TaskbarCreatedMessage()) {
+                client_.HandleMessage(kTaskbarCreated, 0, 0);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(handle_, message, wParam, lParam);

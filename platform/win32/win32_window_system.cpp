@@ -126,6 +126,22 @@ int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Poi
     return chosen - 1;
 }
 
+void Win32WindowSystem::ProcessMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::uintptr_t Win32WindowSystem::ApplicationIcon() const {
+    return reinterpret_cast<std::uintptr_t>(LoadIconW(instance_, L"MAINICON"));
+}
+
 void Win32WindowSystem::ShowErrorBox(std::string_view cp932Message, std::string_view title) {
     MessageBoxW(nullptr, Cp932ToWide(cp932Message).c_str(), Cp932ToWide(title).c_str(),
                 MB_ICONERROR | MB_OK);

@@ -7,6 +7,7 @@
 
 #include "framework/platform.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace vc {
 
@@ -33,6 +34,12 @@ class Win32WindowSystem final : public WindowSystem {
     Rgb ResolveColor(TColor colour) const override;
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
+    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) override;
+    void Terminate() override { PostQuitMessage(0); }
+    void ProcessMessages() override;
+    std::uintptr_t ApplicationIcon() const override;
+    Desktop& TheDesktop() override { return desktop_; }
+    NotificationArea& Notifications() override { return notifications_; }
 
     FontCache& Fonts() { return fonts_; }
     void FireTimer(UINT_PTR id);
@@ -43,6 +50,8 @@ class Win32WindowSystem final : public WindowSystem {
     HWND application_ = nullptr;
     FontCache fonts_;
     GdiTextMetrics metrics_{fonts_};
+    Win32Desktop desktop_;
+    Win32NotificationArea notifications_;
     std::map<UINT_PTR, std::function<void()>> timers_;
     UINT_PTR nextTimer_ = 1;
 };

@@ -1,0 +1,55 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <windows.h>
+// shellapi.h after windows.h
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "platform/win32/win32_window.h"
+
+namespace vc {
+
+Point Win32Desktop::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return Point{p.x, p.y};
+}
+
+bool Win32Desktop::KeyDown(int virtualKey) const {
+    return GetKeyState(virtualKey) < 0;
+}
+
+bool Win32Desktop::WindowOfClassExists(std::string_view className) const {
+    return FindWindowA(std::string(className).c_str(), nullptr) != nullptr;
+}
+
+void Win32Desktop::StartProcess(const std::string& application, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(application.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.c_str(), &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+void Win32Desktop::BringToFront(NativeWindow& window) {
+    SetForegroundWindow(static_cast<Win32Window&>(window).Handle());
+}
+
+void Win32NotificationArea::NotifyIcon(std::uint32_t action, const NotifyIconData& data) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = data.cbSize;
+    record.hWnd =
+        data.window != nullptr ? static_cast<Win32Window*>(data.window)->Handle() : nullptr;
+    record.uID = data.id;
+    record.uFlags = data.flags;
+    record.uCallbackMessage = data.callbackMessage;
+    record.hIcon = reinterpret_cast<HICON>(data.icon);
+    std::memcpy(record.szTip, data.tip.data(), std::min<std::size_t>(data.tip.size(), 63));
+    Shell_NotifyIconA(action, &record);
+}
+
+}  // namespace vc

@@ -1,0 +1,21 @@
+#pragma once
+#include "framework/platform.h"
+
+namespace vc {
+
+class Win32Desktop final : public Desktop {
+  public:
+    Point CursorPos() const override;
+    bool KeyDown(int virtualKey) const override;
+    bool WindowOfClassExists(std::string_view className) const override;
+    void StartProcess(const std::string& application, const std::string& folder) override;
+    void BringToFront(NativeWindow& window) override;
+};
+
+// Shell_NotifyIconA with the first version of its record.
+class Win32NotificationArea final : public NotificationArea {
+  public:
+    void NotifyIcon(std::uint32_t action, const NotifyIconData& data) override;
+};
+
+}  // namespace vc
