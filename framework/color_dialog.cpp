@@ -1,6 +1,16 @@
 #include "framework/color_dialog.h"
 
+#include "framework/platform.h"
+
 namespace vc {
+
+bool TColorDialog::Execute() {
+    const std::optional<TColor> chosen = System().PickColor(color_, customColors_);
+    if (chosen) {
+        color_ = *chosen;
+    }
+    return chosen.has_value();
+}
 
 bool TColorDialog::SetProperty(std::string_view name, const LayoutValue& value,
                                LayoutContext& context) {

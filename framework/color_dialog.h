@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ class TColorDialog : public TComponent {
 
     TColor Color() const { return color_; }
     void SetColor(TColor colour) { color_ = colour; }
+    // Opens the dialog preset to Color; a confirmed choice becomes Color. The 16 custom
+    // colours live as long as the component.
+    bool Execute();
 
     bool SetProperty(std::string_view name, const LayoutValue& value,
                      LayoutContext& context) override;
@@ -22,6 +26,7 @@ class TColorDialog : public TComponent {
     TColor color_ = clBlack;
     bool ctl3D_ = true;
     std::vector<std::string> options_;
+    std::array<TColor, 16> customColors_{};
 };
 
 }  // namespace vc

@@ -89,9 +89,7 @@ void TFormVT555::FormCreate(TObject*) {
 
 void TFormVT555::ShowRealTime(bool show) {
     Popup_ShowRTime->SetChecked(show);
-    if (show) {
-        SetClientSize(kWideWidth, kStripHeight);
-    }
+    SetClientSize(show ? kWideWidth : kNarrowWidth, kStripHeight);
     Popup_RColor->SetVisible(show);
 }
 
@@ -115,6 +113,8 @@ void TFormVT555::ImageXClick(TObject*) {
 }
 
 void TFormVT555::TimerVTTimer(TObject*) {
+    UpdateButtonLook();
+    Popup_execute->SetVisible(!System().TheDesktop().WindowOfClassExists(kGameWindowClass));
     const GameTime t = CalcGameTime(clock_);
     const bool night = IsGameNight(t);
     if (night != lastNight_ && Popup_BGColor->Checked()) {
@@ -136,8 +136,50 @@ void TFormVT555::TimerRTTimer(TObject*) {
 // The screenshot hotkey arrives with the screenshot feature.
 void TFormVT555::Timer1Timer(TObject*) {}
 
-// The menu commands arrive with their own feature.
-void TFormVT555::PopupClick(TObject*) {}
+void TFormVT555::PopupClick(TObject* sender) {
+    if (sender == Popup_execute) {
+        System().TheDesktop().StartProcess(kLauncherPath, kLauncherFolder);
+    }
+    if (sender == Popup_24Hour) {
+        Popup_24Hour->SetChecked(!Popup_24Hour->Checked());
+    }
+    if (sender == Popup_ShowRTime) {
+        ShowRealTime(!Popup_ShowRTime->Checked());
+    }
+    if (sender == Popup_BGColor) {
+        Popup_BGColor->SetChecked(!Popup_BGColor->Checked());
+        PaintBackground(CurrentBackgroundColor());
+    }
+    if (sender == Popup_SS) {
+        Popup_SS->SetChecked(!Popup_SS->Checked());
+    }
+    if (sender == Popup_VColor) {
+        ChooseTextColour(*Label_VTime);
+    }
+    if (sender == Popup_RColor) {
+        ChooseTextColour(*Label_RTime);
+    }
+    if (sender == Popup_Exit) {
+        SaveSettings();
+        System().Terminate();
+    }
+}
+
+void TFormVT555::ChooseTextColour(TLabel& label) {
+    if (ColorDialogX->Execute()) {
+        label.SetFontColor(ColorDialogX->Color());
+    }
+}
+
+void TFormVT555::UpdateButtonLook() {
+    const Point cursor = System().TheDesktop().CursorPos();
+    const Point inClient{cursor.x - Left(), cursor.y - Top()};
+    ButtonLook look = ButtonLook::Normal;
+    if (PanelX->BoundsRect().Contains(inClient)) {
+        look = System().TheDesktop().KeyDown(VK_LBUTTON_KEY) ? ButtonLook::Down : ButtonLook::Over;
+    }
+    SetButtonLook(look);
+}
 
 void TFormVT555::TaskTrayMiniXMouseUp(TObject*, TMouseButton, TShiftState, int x, int y) {
     PopupMenuC->Popup(Point{x, y});

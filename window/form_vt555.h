@@ -81,6 +81,10 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 
     // Keeps the strip on the monitor it is moved to.
     void PositionChanging(Point& proposed) override;
+    // The strip is dragged by any point; the button is a window of its own.
+    bool DragsByAnyPoint() const override { return true; }
+    // The button's look from where the pointer is and whether the left button is down.
+    void UpdateButtonLook();
 
     // Fills the whole 350 x 20 band and gives both labels its colour.
     void PaintBackground(TColor colour);
@@ -91,6 +95,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
   private:
     std::string SettingsPath() const;
     void ShowRealTime(bool show);
+    void ChooseTextColour(TLabel& label);
 
     const LocalClock& clock_;
     Shell& shell_;
@@ -102,6 +107,9 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 };
 
 inline constexpr int kStripHeight = 38;
+inline constexpr const char* kGameWindowClass = "VLT-CL";
+inline constexpr const char* kLauncherPath = "D:\\Game\\VeltriaRune\\VLTLauncher.exe";
+inline constexpr const char* kLauncherFolder = "D:\\Game\\VeltriaRune";
 inline constexpr int kNarrowWidth = 175;
 inline constexpr int kWideWidth = 350;
 

@@ -9,6 +9,11 @@
 #include "window/form_vt555.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // One clock per desktop: a second start raises the first and ends.
+    if (HWND running = FindWindowA("TFormVT555", "VeltriaClock")) {
+        SetForegroundWindow(running);
+        return 0;
+    }
     vc::Win32WindowSystem system(instance);
     vc::Win32Shell shell(system.ApplicationWindow());
     vc::TApplication application(system, vc::ApplicationTitle(shell.ProgramPath()));

@@ -33,8 +33,7 @@ UINT_PTR CALLBACK CentreOnInit(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 
 }  // namespace
 
-std::optional<TColor> Win32WindowSystem::PickColor(TColor initial,
-                                                     std::array<TColor, 16>& custom) {
+std::optional<TColor> Win32WindowSystem::PickColor(TColor initial, std::array<TColor, 16>& custom) {
     std::array<COLORREF, 16> colours{};
     for (std::size_t i = 0; i < colours.size(); ++i) {
         colours[i] = custom[i];

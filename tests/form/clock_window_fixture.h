@@ -1,5 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/vlttime/strip_render.h"
 #include "tests/unit/local_time_fixture.h"
@@ -16,6 +21,44 @@ class ClockWindow : public testing::Test {
     void TickRealClock() { strip.System().FireTimers(100); }
 
     HeadlessStrip strip;
+};
+
+// A program folder of its own, with the settings file beside the program.
+class ClockWindowInFolder : public testing::Test {
+  protected:
+    ClockWindowInFolder() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("vc-settings-" + std::to_string(::getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder / "Docs");
+        program = (folder / "VeltriaClock.exe").string();
+        settings = (folder / "VeltriaClock.ini").string();
+        documents = (folder / "Docs").string();
+    }
+    ~ClockWindowInFolder() override { std::filesystem::remove_all(folder); }
+
+    void WriteSettings(const std::string& text) {
+        std::ofstream(settings, std::ios::binary) << text;
+    }
+    std::string ReadSettings() const {
+        std::ifstream in(settings, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::unique_ptr<HeadlessStrip> Start(SystemTime at = Local(3, 1, 0, 0, 0)) {
+        return std::make_unique<HeadlessStrip>(at, program, documents);
+    }
+    // What the exit command does first; errors reach the error box.
+    static void Save(HeadlessStrip& strip) {
+        strip.Application().Dispatch([&] { strip.Form().SaveSettings(); });
+    }
+
+    std::filesystem::path folder;
+    std::string program;
+    std::string settings;
+    std::string documents;
 };
 
 }  // namespace vc::test

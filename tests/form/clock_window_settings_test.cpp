@@ -13,44 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Local;
 
-// A program folder of its own, with the settings file beside the program.
-class ClockWindowSettings : public testing::Test {
-  protected:
-    ClockWindowSettings() {
-        folder = fs::temp_directory_path() /
-                 ("vc-settings-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Docs");
-        program = (folder / "VeltriaClock.exe").string();
-        settings = (folder / "VeltriaClock.ini").string();
-        documents = (folder / "Docs").string();
-    }
-    ~ClockWindowSettings() override { fs::remove_all(folder); }
-
-    void WriteSettings(const std::string& text) {
-        std::ofstream(settings, std::ios::binary) << text;
-    }
-    std::string ReadSettings() const {
-        std::ifstream in(settings, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::unique_ptr<HeadlessStrip> Start() {
-        auto strip = std::make_unique<HeadlessStrip>(Local(3, 1, 0, 0, 0), program, documents);
-        return strip;
-    }
-    // What the exit command does first; errors reach the error box.
-    static void Save(HeadlessStrip& strip) {
-        strip.Application().Dispatch([&] { strip.Form().SaveSettings(); });
-    }
-
-    fs::path folder;
-    std::string program;
-    std::string settings;
-    std::string documents;
-};
+using ClockWindowSettings = test::ClockWindowInFolder;
 
 TEST_F(ClockWindowSettings, FirstRunStartsWithDefaultsAndTheFirstExitWritesTwelveKeys) {
     auto strip = Start();
