@@ -88,7 +88,8 @@ void TWinControl::InvalidateArea(const Rect& area) {
 void TWinControl::CreateChildWindows() {
     for (TControl* control : controls_) {
         if (auto* child = dynamic_cast<TWinControl*>(control)) {
-            child->SetWindow(System().CreateChild(*child, *window_, child->BoundsRect()));
+            child->SetWindow(
+                System().CreateChild(*child, child->ClassName(), *window_, child->BoundsRect()));
             child->CreateChildWindows();
             if (child->Visible()) {
                 child->Window()->Show();

@@ -142,8 +142,9 @@ class WindowSystem {
     virtual std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client,
                                                          const TopLevelStyle& style,
                                                          const Rect& bounds) = 0;
-    virtual std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, NativeWindow& parent,
-                                                      const Rect& bounds) = 0;
+    virtual std::unique_ptr<NativeWindow> CreateChild(WindowClient& client,
+                                                      const std::string& className,
+                                                      NativeWindow& parent, const Rect& bounds) = 0;
     // Calls `tick` every `intervalMs` until the handle is destroyed.
     virtual std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) = 0;
     virtual const TextMetrics& Metrics() const = 0;

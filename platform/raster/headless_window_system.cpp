@@ -35,6 +35,7 @@ std::unique_ptr<NativeWindow> HeadlessWindowSystem::CreateTopLevel(WindowClient&
 }
 
 std::unique_ptr<NativeWindow> HeadlessWindowSystem::CreateChild(WindowClient& client,
+                                                                const std::string&,
                                                                 NativeWindow& parent,
                                                                 const Rect& bounds) {
     auto window = std::make_unique<HeadlessWindow>(*this, client, bounds,

@@ -61,8 +61,8 @@ class HeadlessWindowSystem : public WindowSystem {
 
     std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client, const TopLevelStyle& style,
                                                  const Rect& bounds) override;
-    std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, NativeWindow& parent,
-                                              const Rect& bounds) override;
+    std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, const std::string& className,
+                                              NativeWindow& parent, const Rect& bounds) override;
     std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
     const TextMetrics& Metrics() const override { return metrics_; }
     Rect MonitorRectNear(const Rect&) const override { return desktop; }

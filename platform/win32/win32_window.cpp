@@ -9,8 +9,6 @@
 namespace vc {
 namespace {
 
-constexpr wchar_t kChildClass[] = L"TWinControl";
-
 void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC procedure) {
     WNDCLASSW existing{};
     if (GetClassInfoW(instance, name.c_str(), &existing)) {
@@ -52,11 +50,13 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& syst
 }
 
 std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system, HINSTANCE instance,
-                                                      WindowClient& client, HWND parent,
+                                                      WindowClient& client,
+                                                      const std::string& className, HWND parent,
                                                       const Rect& bounds) {
-    RegisterClassOnce(instance, kChildClass, &Win32Window::Procedure);
+    const std::wstring name = Cp932ToWide(className);
+    RegisterClassOnce(instance, name, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
-    CreateWindowExW(0, kChildClass, L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
+    CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
                     bounds.Width(), bounds.Height(), parent, nullptr, instance, window.get());
     return window;
 }

@@ -17,7 +17,8 @@ class Win32Window final : public NativeWindow {
                                                        const TopLevelStyle& style,
                                                        const Rect& bounds);
     static std::unique_ptr<Win32Window> CreateChild(Win32WindowSystem& system, HINSTANCE instance,
-                                                    WindowClient& client, HWND parent,
+                                                    WindowClient& client,
+                                                    const std::string& className, HWND parent,
                                                     const Rect& bounds);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;

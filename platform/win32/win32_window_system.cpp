@@ -66,9 +66,10 @@ std::unique_ptr<NativeWindow> Win32WindowSystem::CreateTopLevel(WindowClient& cl
 }
 
 std::unique_ptr<NativeWindow> Win32WindowSystem::CreateChild(WindowClient& client,
+                                                             const std::string& className,
                                                              NativeWindow& parent,
                                                              const Rect& bounds) {
-    return Win32Window::CreateChild(*this, instance_, client,
+    return Win32Window::CreateChild(*this, instance_, client, className,
                                     static_cast<Win32Window&>(parent).Handle(), bounds);
 }
 

@@ -26,8 +26,8 @@ class Win32WindowSystem final : public WindowSystem {
 
     std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client, const TopLevelStyle& style,
                                                  const Rect& bounds) override;
-    std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, NativeWindow& parent,
-                                              const Rect& bounds) override;
+    std::unique_ptr<NativeWindow> CreateChild(WindowClient& client, const std::string& className,
+                                              NativeWindow& parent, const Rect& bounds) override;
     std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
     const TextMetrics& Metrics() const override { return metrics_; }
     Rect MonitorRectNear(const Rect& area) const override;
