@@ -1,9 +1,175 @@
 #include "tray/task_tray_mini.h"
 
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <stdexcept>
+
 #include "framework/errors.h"
 #include "framework/menu.h"
 
 namespace vc {
+namespace {
+
+constexpr std::int64_t kLeftDown = 0x201;
+constexpr std::int64_t kLeftUp = 0x202;
+constexpr std::int64_t kRightUp = 0x205;
+constexpr std::int64_t kMiddleDown = 0x207;
+constexpr std::int64_t kMiddleUp = 0x208;
+
+struct MouseRoute {
+    std::int64_t message;
+    TMouseEvent TTaskTrayMini::*event;
+    bool TTaskTrayMini::*enabled;
+    TMouseButton button;
+    TShiftState shift;
+};
+
+constexpr MouseRoute kMouseRoutes[] = {
+    {kLeftDown, &TTaskTrayMini::OnMouseDown, &TTaskTrayMini::EnableMouseDown, TMouseButton::mbLeft,
+     ssLeft},
+    {kLeftUp, &TTaskTrayMini::OnMouseUp, &TTaskTrayMini::EnableMouseUp, TMouseButton::mbLeft,
+     ssLeft},
+    {kMiddleDown, &TTaskTrayMini::OnMMouseDown, &TTaskTrayMini::EnableMMouseDown,
+     TMouseButton::mbMiddle, ssMiddle},
+    {kMiddleUp, &TTaskTrayMini::OnMMouseUp, &TTaskTrayMini::EnableMMouseUp, TMouseButton::mbMiddle,
+     ssMiddle},
+};
+
+TWinControl& WindowedOwner(TComponent* owner) {
+    auto* control = dynamic_cast<TWinControl*>(owner);
+    if (control == nullptr) {
+        throw std::logic_error("TTaskTrayMini needs a windowed control as its owner");
+    }
+    return *control;
+}
+
+}  // namespace
+
+TTaskTrayMini* TrayModule::Find(std::uint64_t id) const {
+    const std::string key = std::to_string(id);
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&key](const Entry& entry) { return entry.id == key; });
+    return found == entries_.end() ? nullptr : found->component;
+}
+
+void TrayModule::ReAddShownIcons() const {
+    for (const Entry& entry : entries_) {
+        if (entry.component != nullptr) {
+            entry.component->TaskbarCreated();
+        }
+    }
+}
+
+std::int32_t TrayModule::Register(TTaskTrayMini& component) {
+    std::int32_t id = 1;
+    if (!entries_.empty()) {
+        const std::string& last = entries_.back().id;
+        std::from_chars(last.data(), last.data() + last.size(), id);
+        ++id;
+    }
+    entries_.push_back({std::to_string(id), &component});
+    return id;
+}
+
+void TrayModule::Forget(const TTaskTrayMini& component) {
+    for (Entry& entry : entries_) {
+        if (entry.component == &component) {
+            entry.component = nullptr;
+        }
+    }
+}
+
+// A later component makes a new receiver rather than reaching a freed one.
+void TrayModule::Forget(const TMyCallback& callback) {
+    if (sharedCallback_ == &callback) {
+        sharedCallback_ = nullptr;
+    }
+}
+
+TrayModule& ProcessTrayModule() {
+    // Never freed: components may outlive static destruction.
+    static TrayModule& module = *new TrayModule;
+    return module;
+}
+
+TTaskTrayMini::TTaskTrayMini(TComponent* owner) : TTaskTrayMini(owner, ProcessTrayModule()) {}
+
+TTaskTrayMini::TTaskTrayMini(TComponent* owner, TrayModule& module)
+    : TComponent(owner), module_(module) {
+    TWinControl& parent = WindowedOwner(owner);
+    if (module_.sharedCallback_ == nullptr) {
+        auto& callback = owner->Create<TMyCallback>(module_);
+        callback.SetParent(&parent);
+        module_.sharedCallback_ = &callback;
+    }
+    FIconId = module_.Register(*this);
+    FIconData.cbSize = kNotifyIconDataSize;
+    FIconData.callbackMessage = kTrayNotify;
+    FIconData.id = static_cast<std::uint32_t>(FIconId);
+}
+
+// The icon stays in the notification area and the identifier stays taken.
+TTaskTrayMini::~TTaskTrayMini() {
+    module_.Forget(*this);
+}
+
+void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip) {
+    TMyCallback* receiver = module_.SharedCallback();
+    FIconData = NotifyIconData{
+        .cbSize = kNotifyIconDataSize,
+        .window = receiver == nullptr ? nullptr : receiver->WindowNeeded(),
+        .id = static_cast<std::uint32_t>(FIconId),
+        .flags = kTrayIconFlags,
+        .callbackMessage = kTrayNotify,
+        .icon = icon,
+        .tip = std::string(tip.substr(0, kTrayTipBytes)),
+    };
+    if (mode != kTrayAdd && mode != kTrayModify && mode != kTrayDelete) {
+        return;
+    }
+    System().Notifications().NotifyIcon(static_cast<std::uint32_t>(mode), FIconData);
+    if (mode != kTrayModify) {
+        shown_ = mode == kTrayAdd;
+    }
+}
+
+void TTaskTrayMini::TaskbarCreated() {
+    if (shown_) {
+        System().Notifications().NotifyIcon(kTrayAdd, FIconData);
+    }
+}
+
+TWinControl& TTaskTrayMini::OwnerControl() const {
+    return static_cast<TWinControl&>(*Owner());
+}
+
+void TTaskTrayMini::Respond(std::int64_t mouseMessage, Point at) {
+    std::function<void()> action;
+    if (mouseMessage == kRightUp) {
+        if (PopupMenuR != nullptr) {
+            action = [menu = PopupMenuR, at] { menu->Popup(at); };
+        }
+    }
+    for (const MouseRoute& route : kMouseRoutes) {
+        if (route.message == mouseMessage && this->*route.enabled && this->*route.event) {
+            // A copy: the handler may rebind its own event.
+            action = [this, event = this->*route.event, route, at] {
+                event(this, route.button, route.shift, at.x, at.y);
+            };
+        }
+    }
+    if (!action) {
+        return;
+    }
+    // The handler may free this component; nothing of it is reached afterwards.
+    WindowSystem& system = System();
+    if (NativeWindow* window = OwnerControl().Window()) {
+        system.TheDesktop().BringToFront(*window);
+    }
+    action();
+    system.ProcessMessages();
+}
 
 bool TTaskTrayMini::SetProperty(std::string_view name, const LayoutValue& value,
                                 LayoutContext& context) {
@@ -41,6 +207,40 @@ bool TTaskTrayMini::SetProperty(std::string_view name, const LayoutValue& value,
         return true;
     }
     return TComponent::SetProperty(name, value, context);
+}
+
+TMyCallback::TMyCallback(TComponent* owner) : TMyCallback(owner, ProcessTrayModule()) {}
+
+TMyCallback::TMyCallback(TComponent* owner, TrayModule& module)
+    : TWinControl(owner), module_(module) {}
+
+TMyCallback::~TMyCallback() {
+    module_.Forget(*this);
+}
+
+NativeWindow* TMyCallback::WindowNeeded() {
+    if (Window() == nullptr && Parent() != nullptr && Parent()->Window() != nullptr) {
+        SetWindow(System().CreateChild(*this, ClassName(), *Parent()->Window(), BoundsRect()));
+        if (Visible()) {
+            Window()->Show();
+        }
+    }
+    return Window();
+}
+
+bool TMyCallback::HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
+    if (message != kTrayNotify) {
+        return false;
+    }
+    TTaskTrayMini* tray = module_.Find(wParam);
+    if (tray == nullptr) {
+        return true;
+    }
+    FTaskTray = tray;
+    const Point at = tray->System().TheDesktop().CursorPos();
+    // What the handler or the menu throws ends the handling and reaches the error box.
+    Dispatch([tray, lParam, at] { tray->Respond(lParam, at); });
+    return true;
 }
 
 }  // namespace vc

@@ -1,39 +1,138 @@
 #pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "framework/component.h"
 #include "framework/controls.h"
+#include "framework/platform.h"
+#include "tray/shift_state.h"
 
 namespace vc {
 
 class TPopupMenu;
+class TTaskTrayMini;
+class TMyCallback;
 
-// A notification-area icon whose mouse actions on it become events.
+// NIF_MESSAGE | NIF_ICON | NIF_TIP
+inline constexpr std::uint32_t kTrayIconFlags = 7;
+// The shell takes the first version of NOTIFYICONDATAA; its size follows the pointer size
+// (88 bytes on 32-bit Windows, 104 on x86-64, which the exe is).
+inline constexpr std::uint32_t kNotifyIconDataSize = sizeof(void*) == 8 ? 104 : 88;
+// The tip field holds 64 bytes with its terminating zero.
+inline constexpr std::size_t kTrayTipBytes = 63;
+
+// SetIcon's modes, as the shell's NIM_ADD, NIM_MODIFY and NIM_DELETE.
+inline constexpr int kTrayAdd = 0;
+inline constexpr int kTrayModify = 1;
+inline constexpr int kTrayDelete = 2;
+
+// What the tray components of one process share: the one receiver of the shell's
+// notifications and every identifier given out so far. Components made from a layout use
+// ProcessTrayModule(); tests give theirs a module of their own.
+class TrayModule {
+  public:
+    TrayModule() = default;
+    TrayModule(const TrayModule&) = delete;
+    TrayModule& operator=(const TrayModule&) = delete;
+
+    // Empty until the first component is made.
+    TMyCallback* SharedCallback() const { return sharedCallback_; }
+    // The live component whose identifier, written in decimal, is `id`.
+    TTaskTrayMini* Find(std::uint64_t id) const;
+    // The shell forgot every icon (the taskbar was made anew): adds the shown ones again.
+    void ReAddShownIcons() const;
+
+  private:
+    friend class TTaskTrayMini;
+    friend class TMyCallback;
+
+    struct Entry {
+        std::string id;
+        TTaskTrayMini* component;  // empty once destroyed; the identifier stays taken
+    };
+
+    std::int32_t Register(TTaskTrayMini& component);
+    void Forget(const TTaskTrayMini& component);
+    void Forget(const TMyCallback& callback);
+
+    std::vector<Entry> entries_;
+    TMyCallback* sharedCallback_ = nullptr;
+};
+
+TrayModule& ProcessTrayModule();
+
+// A notification-area icon whose mouse actions on it become events, or a popup menu on a
+// right-button release. The owner must be a windowed control.
 class TTaskTrayMini : public TComponent {
   public:
-    using TComponent::TComponent;
+    explicit TTaskTrayMini(TComponent* owner);
+    TTaskTrayMini(TComponent* owner, TrayModule& module);
+    ~TTaskTrayMini() override;
     const char* ClassName() const override { return "TTaskTrayMini"; }
 
     TMouseEvent OnMouseUp;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMMouseUp;
     TMouseEvent OnMMouseDown;
+    // Not owned. The framework has no destruction notice: the menu must outlive this
+    // component (in the clock window both belong to the form).
     TPopupMenu* PopupMenuR = nullptr;
     bool EnableMouseUp = true;
     bool EnableMouseDown = true;
     bool EnableMMouseUp = true;
     bool EnableMMouseDown = true;
 
+    std::int32_t IconId() const { return FIconId; }
+    const NotifyIconData& IconData() const { return FIconData; }
+
+    // mode: kTrayAdd, kTrayModify or kTrayDelete; any other refills the record only.
+    // `tip` is CP932; its first 63 bytes are kept.
+    void SetIcon(int mode, std::uintptr_t icon, std::string_view tip);
+    // Adds the icon again with its last record if it is shown (added and not deleted).
+    void TaskbarCreated();
+
     bool SetProperty(std::string_view name, const LayoutValue& value,
                      LayoutContext& context) override;
+
+  private:
+    friend class TMyCallback;
+
+    // Brings the owner forward, runs what the mouse message asks for, then lets waiting
+    // messages through; does nothing at all when the message asks for nothing.
+    void Respond(std::int64_t mouseMessage, Point at);
+    TWinControl& OwnerControl() const;
+
+    TrayModule& module_;
+    std::int32_t FIconId = 0;
+    NotifyIconData FIconData;
+    bool shown_ = false;
 };
 
-// The hidden receiver of the shell's notifications: a zero-size window that draws nothing.
+// The hidden receiver of the shell's notifications for every tray component of its module:
+// a zero-size window that draws nothing.
 class TMyCallback : public TWinControl {
   public:
-    using TWinControl::TWinControl;
+    explicit TMyCallback(TComponent* owner);
+    TMyCallback(TComponent* owner, TrayModule& module);
+    ~TMyCallback() override;
     const char* ClassName() const override { return "TMyCallback"; }
+
+    // The component of the notification being handled.
+    TTaskTrayMini* TaskTray() const { return FTaskTray; }
+    // The native window, made now when the parent's window exists but this one does not
+    // yet; empty while the parent has none.
+    NativeWindow* WindowNeeded();
+
+    bool HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) override;
 
   protected:
     void PaintWindowBackground(Canvas&, const Rect&) override {}
+
+  private:
+    TrayModule& module_;
+    TTaskTrayMini* FTaskTray = nullptr;
 };
 
 }  // namespace vc

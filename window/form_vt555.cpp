@@ -84,6 +84,7 @@ void TFormVT555::FormCreate(TObject*) {
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
     ShowRealTime(showRealTimeAtStart_);
+    TaskTrayMiniX->SetIcon(kTrayAdd, System().ApplicationIcon(), texts::kWindowCaption.cp932);
     PaintBackground(CurrentBackgroundColor());
 }
 
@@ -105,8 +106,18 @@ void TFormVT555::PositionChanging(Point& proposed) {
     }
 }
 
-// The tray icon arrives with the tray component's behaviour.
-void TFormVT555::FormDestroy(TObject*) {}
+void TFormVT555::FormDestroy(TObject*) {
+    TaskTrayMiniX->SetIcon(kTrayDelete, System().ApplicationIcon(), texts::kWindowCaption.cp932);
+}
+
+bool TFormVT555::HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
+    if (message == kTaskbarCreated) {
+        // Without this the icon would be gone until the next start.
+        ProcessTrayModule().ReAddShownIcons();
+        return true;
+    }
+    return TForm::HandleMessage(message, wParam, lParam);
+}
 
 void TFormVT555::ImageXClick(TObject*) {
     PopupMenuC->Popup(Point{Left(), Top() + 28});

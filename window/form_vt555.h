@@ -81,6 +81,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 
     // Keeps the strip on the monitor it is moved to.
     void PositionChanging(Point& proposed) override;
+    bool HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) override;
     // The strip is dragged by any point; the button is a window of its own.
     bool DragsByAnyPoint() const override { return true; }
     // The button's look from where the pointer is and whether the left button is down.

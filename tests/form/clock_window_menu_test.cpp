@@ -143,3 +143,55 @@ TEST_F(ClockWindowCommands, TheStripStaysOnTheDesktop) {
 
 }  // namespace
 }  // namespace vc
+
+namespace vc {
+namespace {
+
+class ClockWindowTray : public test::ClockWindow {
+  protected:
+    HeadlessWindowSystem& System() { return strip.System(); }
+    TMyCallback& Receiver() {
+        TMyCallback* last = nullptr;
+        for (TControl* control : Form().Controls()) {
+            if (auto* receiver = dynamic_cast<TMyCallback*>(control)) {
+                last = receiver;
+            }
+        }
+        return *last;
+    }
+};
+
+TEST_F(ClockWindowTray, TheIconComesWithTheWindowAndGoesWithIt) {
+    ASSERT_EQ(System().tray.calls.size(), 1u);
+    const auto added = System().tray.calls[0];
+    EXPECT_EQ(added.action, 0u);
+    EXPECT_EQ(added.data.tip, "VeltriaClock");
+    EXPECT_EQ(added.data.icon, HeadlessWindowSystem::kIcon);
+    EXPECT_EQ(added.data.cbSize, 104u);
+    EXPECT_EQ(added.data.callbackMessage, kTrayNotify);
+    EXPECT_EQ(added.data.window, Receiver().Window());
+    Form().HandleMessage(kTaskbarCreated, 0, 0);
+    ASSERT_EQ(System().tray.calls.size(), 2u);
+    EXPECT_EQ(System().tray.calls[1].action, 0u) << "added again for the new taskbar";
+    Form().Destroy();
+    ASSERT_EQ(System().tray.calls.size(), 3u);
+    EXPECT_EQ(System().tray.calls[2].action, 2u);
+    EXPECT_EQ(System().tray.calls[2].data.id, added.data.id);
+}
+
+TEST_F(ClockWindowTray, ALeftReleaseOnTheIconRaisesTheClockAndOpensTheMenuAtThePointer) {
+    System().scripted.cursor = Point{700, 1050};
+    const std::uint32_t id = System().tray.calls.at(0).data.id;
+    Receiver().HandleMessage(kTrayNotify, id, 0x201);  // a press does nothing
+    EXPECT_TRUE(System().menus.empty());
+    Receiver().HandleMessage(kTrayNotify, id, 0x202);
+    ASSERT_EQ(System().menus.size(), 1u);
+    EXPECT_EQ(System().menus[0].at, (Point{700, 1050}));
+    ASSERT_EQ(System().scripted.raised.size(), 1u);
+    EXPECT_EQ(System().scripted.raised[0], Form().Window());
+    Receiver().HandleMessage(kTrayNotify, id, 0x205);  // no right-button menu in the clock
+    EXPECT_EQ(System().menus.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vc

@@ -1,0 +1,348 @@
+#include "tray/task_tray_mini.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/vlttime/strip_render.h"
+#include "framework/application.h"
+#include "framework/errors.h"
+#include "framework/form.h"
+#include "framework/menu.h"
+#include "platform/raster/headless_window_system.h"
+
+namespace vc {
+namespace {
+
+class TTestForm final : public TForm {
+  public:
+    using TForm::TForm;
+    const char* ClassName() const override { return "TTestForm"; }
+    TNotifyEvent FindHandler(std::string_view) override { return {}; }
+    TMouseEvent FindMouseHandler(std::string_view) override { return {}; }
+};
+
+std::string At(Point p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+// A shown form whose first tray component was made before it showed, as a layout does.
+class TaskTrayMini : public testing::Test {
+  protected:
+    TaskTrayMini() {
+        form.Show();
+        system.scripted.cursor = Point{30, 40};
+    }
+
+    TTaskTrayMini& NewTray(TComponent& owner) { return owner.Create<TTaskTrayMini>(module); }
+    bool Notify(std::uint64_t id, std::int64_t mouseMessage, std::uint32_t message = kTrayNotify) {
+        return module.SharedCallback()->HandleMessage(message, id, mouseMessage);
+    }
+    // What has happened on the desktop so far: raises and message passes.
+    std::string Effects() const {
+        return "[" + std::to_string(system.scripted.raised.size()) + "/" +
+               std::to_string(system.messagePasses) + "]";
+    }
+
+    HeadlessWindowSystem system{HeadlessStrip::Font()};
+    TApplication application{system, "Test"};
+    TrayModule module;
+    TTestForm form{application};
+    TTaskTrayMini& tray = NewTray(form);
+};
+
+TEST_F(TaskTrayMini, IdentifiersCountUpNeverRepeatAndShareOneReceiver) {
+    EXPECT_EQ(tray.IconId(), 1);
+    EXPECT_EQ(tray.IconData().cbSize, 104u);
+    EXPECT_EQ(tray.IconData().callbackMessage, 1125u);
+    EXPECT_EQ(tray.IconData().id, 1u);
+    EXPECT_THROW(std::make_unique<TTaskTrayMini>(&application, module), std::logic_error)
+        << "the owner must be a windowed control";
+    EXPECT_EQ(NewTray(form).IconId(), 2);
+    auto freed = std::make_unique<TTaskTrayMini>(&form, module);
+    EXPECT_EQ(freed->IconId(), 3);
+    freed.reset();
+    EXPECT_EQ(module.Find(3), nullptr);
+    EXPECT_EQ(NewTray(form).IconId(), 4);
+
+    TTestForm other{application};
+    other.Show();
+    TTaskTrayMini& elsewhere = NewTray(other);
+    EXPECT_EQ(elsewhere.IconId(), 5);
+    EXPECT_TRUE(other.Controls().empty()) << "the first owner's receiver serves every component";
+    TMyCallback* receiver = module.SharedCallback();
+    ASSERT_NE(receiver, nullptr);
+    ASSERT_EQ(form.Controls().size(), 1u);
+    EXPECT_EQ(form.Controls()[0], receiver);
+    EXPECT_EQ(receiver->Owner(), &form);
+    EXPECT_EQ(receiver->BoundsRect(), Rect{});
+    ASSERT_NE(receiver->Window(), nullptr) << "made when its owner showed";
+
+    elsewhere.SetIcon(kTrayAdd, 1, "x");
+    EXPECT_EQ(system.tray.calls.back().data.window, receiver->Window());
+    elsewhere.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {};
+    Notify(5, 0x202);
+    EXPECT_EQ(receiver->TaskTray(), &elsewhere);
+    EXPECT_EQ(system.scripted.raised, std::vector<NativeWindow*>{other.Window()})
+        << "the owner of the notified component comes to the front";
+}
+
+TEST_F(TaskTrayMini, AReceiverIsMadeAgainOnceItsOwnerIsFreed) {
+    TrayModule fresh;
+    {
+        TTestForm first{application};
+        first.Show();
+        first.Create<TTaskTrayMini>(fresh);
+        EXPECT_NE(fresh.SharedCallback(), nullptr);
+    }
+    EXPECT_EQ(fresh.SharedCallback(), nullptr);
+    TTestForm second{application};
+    second.Show();
+    TTaskTrayMini& late = second.Create<TTaskTrayMini>(fresh);
+    EXPECT_EQ(late.IconId(), 2);
+    TMyCallback* receiver = fresh.SharedCallback();
+    ASSERT_NE(receiver, nullptr);
+    EXPECT_EQ(receiver->Parent(), &second);
+    EXPECT_EQ(receiver->Window(), nullptr) << "made after its owner showed";
+    late.SetIcon(kTrayAdd, 1, "late");
+    ASSERT_NE(receiver->Window(), nullptr);
+    EXPECT_EQ(system.tray.calls.back().data.window, receiver->Window());
+    EXPECT_EQ(static_cast<HeadlessWindow*>(receiver->Window())->Parent(), second.Window());
+}
+
+struct Notification {
+    const char* what;
+    std::int64_t mouse;
+    const char* expected;   // "" when nothing at all happens
+    bool bound = true;      // every event has a handler
+    const char* shut = "";  // the gate set to False; "all" for every one
+    bool menu = false;
+    std::uint64_t id = 1;
+    std::uint32_t message = kTrayNotify;
+};
+
+class TrayNotifications : public TaskTrayMini, public testing::WithParamInterface<Notification> {};
+
+TEST_P(TrayNotifications, RaiseTheOwnerRunTheirEventOrMenuThenPassMessages) {
+    const Notification& c = GetParam();
+    std::vector<std::string> log;
+    struct Binding {
+        const char* name;
+        TMouseEvent& event;
+        bool& enabled;
+    };
+    for (const Binding& b : {Binding{"OnMouseUp", tray.OnMouseUp, tray.EnableMouseUp},
+                             Binding{"OnMouseDown", tray.OnMouseDown, tray.EnableMouseDown},
+                             Binding{"OnMMouseUp", tray.OnMMouseUp, tray.EnableMMouseUp},
+                             Binding{"OnMMouseDown", tray.OnMMouseDown, tray.EnableMMouseDown}}) {
+        if (c.bound) {
+            b.event = [&, name = std::string(b.name)](TObject* sender, TMouseButton button,
+                                                      TShiftState shift, int x, int y) {
+                EXPECT_EQ(sender, &tray);
+                const char* side = button == TMouseButton::mbLeft     ? "left"
+                                   : button == TMouseButton::mbMiddle ? "middle"
+                                                                      : "right";
+                log.push_back(name + " " + side + " " + std::to_string(shift) + " " + At({x, y}) +
+                              " " + Effects());
+            };
+        }
+        const std::string gate = "Enable" + std::string(b.name).substr(2);
+        b.enabled = !(std::string(c.shut) == "all" || c.shut == gate);
+    }
+    auto& menu = form.Create<TPopupMenu>();
+    auto& item = form.Create<TMenuItem>();
+    item.SetCaption("Exit");
+    item.OnClick = [&](TObject*) {
+        log.push_back("menu " + At(system.menus.back().at) + " " + Effects());
+    };
+    menu.Add(item);
+    system.nextMenuChoice = 0;
+    if (c.menu) {
+        tray.PopupMenuR = &menu;
+    }
+
+    EXPECT_EQ(Notify(c.id, c.mouse, c.message), c.message == kTrayNotify) << c.what;
+
+    if (std::string(c.expected).empty()) {
+        EXPECT_TRUE(log.empty()) << c.what;
+        EXPECT_TRUE(system.scripted.raised.empty()) << c.what;
+        EXPECT_EQ(system.messagePasses, 0) << c.what;
+        EXPECT_TRUE(system.menus.empty()) << c.what;
+        return;
+    }
+    EXPECT_EQ(log, std::vector<std::string>{c.expected}) << c.what;
+    EXPECT_EQ(system.scripted.raised, std::vector<NativeWindow*>{form.Window()}) << c.what;
+    EXPECT_EQ(system.messagePasses, 1) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TrayNotifications,
+    testing::Values(
+        Notification{.what = "mouse move", .mouse = 0x200, .expected = ""},
+        Notification{
+            .what = "left down", .mouse = 0x201, .expected = "OnMouseDown left 8 30,40 [1/0]"},
+        Notification{.what = "left up", .mouse = 0x202, .expected = "OnMouseUp left 8 30,40 [1/0]"},
+        Notification{.what = "left double click", .mouse = 0x203, .expected = ""},
+        Notification{.what = "right down", .mouse = 0x204, .expected = "", .menu = true},
+        Notification{.what = "right up with a menu",
+                     .mouse = 0x205,
+                     .expected = "menu 30,40 [1/0]",
+                     .menu = true},
+        Notification{.what = "right up ignores the gates",
+                     .mouse = 0x205,
+                     .expected = "menu 30,40 [1/0]",
+                     .shut = "all",
+                     .menu = true},
+        Notification{.what = "right up without a menu", .mouse = 0x205, .expected = ""},
+        Notification{.what = "right double click", .mouse = 0x206, .expected = "", .menu = true},
+        Notification{.what = "middle down",
+                     .mouse = 0x207,
+                     .expected = "OnMMouseDown middle 32 30,40 [1/0]"},
+        Notification{
+            .what = "middle up", .mouse = 0x208, .expected = "OnMMouseUp middle 32 30,40 [1/0]"},
+        Notification{.what = "middle double click", .mouse = 0x209, .expected = ""},
+        Notification{.what = "left down, its gate shut",
+                     .mouse = 0x201,
+                     .expected = "",
+                     .shut = "EnableMouseDown"},
+        Notification{.what = "left down, another gate shut",
+                     .mouse = 0x201,
+                     .expected = "OnMouseDown left 8 30,40 [1/0]",
+                     .shut = "EnableMouseUp"},
+        Notification{.what = "left up, its gate shut",
+                     .mouse = 0x202,
+                     .expected = "",
+                     .shut = "EnableMouseUp"},
+        Notification{.what = "middle down, its gate shut",
+                     .mouse = 0x207,
+                     .expected = "",
+                     .shut = "EnableMMouseDown"},
+        Notification{.what = "middle up, its gate shut",
+                     .mouse = 0x208,
+                     .expected = "",
+                     .shut = "EnableMMouseUp"},
+        Notification{.what = "left down unbound", .mouse = 0x201, .expected = "", .bound = false},
+        Notification{.what = "left up unbound", .mouse = 0x202, .expected = "", .bound = false},
+        Notification{.what = "middle down unbound", .mouse = 0x207, .expected = "", .bound = false},
+        Notification{.what = "middle up unbound", .mouse = 0x208, .expected = "", .bound = false},
+        Notification{
+            .what = "unknown identifier", .mouse = 0x202, .expected = "", .menu = true, .id = 99},
+        Notification{.what = "another message",
+                     .mouse = 0x202,
+                     .expected = "",
+                     .message = kTrayNotify + 1}));
+
+struct IconCase {
+    const char* what;
+    int mode;
+    std::string tip;
+    std::optional<std::uint32_t> action;  // the shell's, when it is called
+    std::string recordedTip;
+};
+
+class SetIconCalls : public TaskTrayMini, public testing::WithParamInterface<IconCase> {};
+
+TEST_P(SetIconCalls, RefillTheWholeRecordAndCallTheShellByMode) {
+    const IconCase& c = GetParam();
+    TTaskTrayMini& second = NewTray(form);
+    second.SetIcon(kTrayModify, 0x99, "before");
+    system.tray.calls.clear();
+
+    second.SetIcon(c.mode, HeadlessWindowSystem::kIcon, c.tip);
+
+    const NotifyIconData& data = second.IconData();
+    EXPECT_EQ(data.cbSize, 104u) << c.what;
+    EXPECT_EQ(data.window, module.SharedCallback()->Window()) << c.what;
+    EXPECT_NE(data.window, nullptr) << c.what;
+    EXPECT_EQ(data.id, 2u) << c.what;
+    EXPECT_EQ(data.flags, 7u) << c.what;
+    EXPECT_EQ(data.callbackMessage, 1125u) << c.what;
+    EXPECT_EQ(data.icon, HeadlessWindowSystem::kIcon) << c.what;
+    EXPECT_EQ(data.tip, c.recordedTip) << c.what;
+    if (!c.action) {
+        EXPECT_TRUE(system.tray.calls.empty()) << c.what;
+        return;
+    }
+    ASSERT_EQ(system.tray.calls.size(), 1u) << c.what;
+    const RecordingNotificationArea::Call& call = system.tray.calls[0];
+    EXPECT_EQ(call.action, *c.action) << c.what;
+    EXPECT_EQ(call.data.id, 2u) << c.what;
+    EXPECT_EQ(call.data.tip, c.recordedTip) << c.what;
+    EXPECT_EQ(call.data.icon, data.icon) << c.what;
+    EXPECT_EQ(call.data.window, data.window) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SetIconCalls,
+    testing::Values(IconCase{"add, 63-byte tip", 0, std::string(63, 'a'), 0u, std::string(63, 'a')},
+                    IconCase{"modify, 64-byte tip", 1, std::string(62, 'b') + "\x8E\x9E", 1u,
+                             std::string(62, 'b') + "\x8E"},
+                    IconCase{"delete, empty tip", 2, "", 2u, ""},
+                    IconCase{"mode 3", 3, "tip", std::nullopt, "tip"},
+                    IconCase{"negative mode", -1, "tip", std::nullopt, "tip"}));
+
+TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
+    TTaskTrayMini& other = NewTray(form);
+    std::vector<std::string> log;
+    tray.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        log.push_back("outer " + Effects());
+        Notify(2, 0x202);
+        log.push_back("outer again " + Effects());
+    };
+    other.OnMouseUp = [&](TObject* sender, TMouseButton, TShiftState, int, int) {
+        EXPECT_EQ(sender, &other);
+        EXPECT_EQ(module.SharedCallback()->TaskTray(), &other);
+        log.push_back("inner " + Effects());
+    };
+    Notify(1, 0x201);
+    EXPECT_EQ(log, (std::vector<std::string>{"outer [1/0]", "inner [2/0]", "outer again [2/1]"}));
+    EXPECT_EQ(system.messagePasses, 2);
+}
+
+TEST_F(TaskTrayMini, WhatAHandlerThrowsReachesTheErrorBoxAndSkipsTheMessagePass) {
+    tray.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {
+        throw Exception("no launcher");
+    };
+    Notify(1, 0x202);
+    EXPECT_EQ(system.errorBoxes, std::vector<std::string>{"Test: no launcher."});
+    EXPECT_EQ(system.scripted.raised.size(), 1u);
+    EXPECT_EQ(system.messagePasses, 0);
+}
+
+TEST_F(TaskTrayMini, ANewTaskbarGetsTheShownIconsAgainWithTheirLastRecords) {
+    TTaskTrayMini& deleted = NewTray(form);
+    TTaskTrayMini& neverAdded = NewTray(form);
+    TTaskTrayMini& modified = NewTray(form);
+    tray.SetIcon(kTrayAdd, 1, "one");
+    deleted.SetIcon(kTrayAdd, 2, "two");
+    deleted.SetIcon(kTrayDelete, 2, "two");
+    neverAdded.SetIcon(kTrayModify, 3, "three");
+    modified.SetIcon(kTrayAdd, 4, "four");
+    modified.SetIcon(kTrayModify, 5, "five");
+    modified.SetIcon(3, 6, "six");
+    system.tray.calls.clear();
+
+    module.ReAddShownIcons();
+
+    ASSERT_EQ(system.tray.calls.size(), 2u);
+    struct Expected {
+        std::uint32_t id;
+        std::uintptr_t icon;
+        const char* tip;
+    };
+    const Expected expected[] = {{1, 1, "one"}, {4, 6, "six"}};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const NotifyIconData& data = system.tray.calls[i].data;
+        EXPECT_EQ(system.tray.calls[i].action, 0u);
+        EXPECT_EQ(data.id, expected[i].id);
+        EXPECT_EQ(data.icon, expected[i].icon);
+        EXPECT_EQ(data.tip, expected[i].tip);
+        EXPECT_EQ(data.window, module.SharedCallback()->Window());
+    }
+}
+
+}  // namespace
+}  // namespace vc
