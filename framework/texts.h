@@ -26,23 +26,17 @@ inline constexpr std::array<Text, 7> kWeekdays{{
     {"\x93\x79", "土"},
 }};
 
-// The game label's caption before its first update.
-inline constexpr Text kDesignedGameCaption{"555\x94\x4EXX\x8C\x8EXXX\x93\xFA 00:00:00",
-                                           "555年XX月XXX日 00:00:00"};
-
 // The settings file could not be written; %s is its path.
 inline constexpr Text kCannotWriteFormat{
     "%s \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", "%s に書き込めません"};
 
 inline constexpr Text kWindowCaption{"VeltriaClock", "VeltriaClock"};
 
-inline constexpr Text kFontName{"\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E",
-                                "ＭＳ ゴシック"};
-
-inline constexpr std::array<const Text*, 13> kAll{
-    &kGameDateFormat,      &kRealDateFormat, &kWeekdays[0],       &kWeekdays[1], &kWeekdays[2],
-    &kWeekdays[3],         &kWeekdays[4],    &kWeekdays[5],       &kWeekdays[6], &kFontName,
-    &kDesignedGameCaption, &kWindowCaption,  &kCannotWriteFormat,
+// The captions, font names and menu texts of the window are in its stored layout.
+inline constexpr std::array<const Text*, 11> kAll{
+    &kGameDateFormat, &kRealDateFormat, &kWeekdays[0],       &kWeekdays[1],
+    &kWeekdays[2],    &kWeekdays[3],    &kWeekdays[4],       &kWeekdays[5],
+    &kWeekdays[6],    &kWindowCaption,  &kCannotWriteFormat,
 };
 
 }  // namespace vc::texts
