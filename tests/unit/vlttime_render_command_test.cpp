@@ -14,6 +14,7 @@
 #include "app/vlttime/usage.h"
 #include "platform/raster/png.h"
 #include "tests/unit/local_time_fixture.h"
+#include "tests/unit/temp_folder.h"
 
 namespace vc::vlttime {
 namespace {
@@ -154,18 +155,8 @@ Outcome Render(std::vector<std::string_view> args) {
 }
 
 // Runs the whole program in a fresh temporary folder that goes away afterwards.
-class RenderRun : public testing::Test {
+class RenderRun : public test::TempFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vlttime-render-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
     // The picture written for these options.
     Bitmap Picture(std::vector<std::string_view> args) {
         const std::string path = PathOf("picture.png");
@@ -174,8 +165,6 @@ class RenderRun : public testing::Test {
         EXPECT_EQ(outcome.status, kExitOk) << outcome.err;
         return ReadPngFile(path);
     }
-
-    std::filesystem::path folder_;
 };
 
 struct PictureCase {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/vlttime/run.h"
+#include "tests/unit/temp_folder.h"
 
 namespace vc::vlttime {
 namespace {
@@ -22,16 +23,8 @@ class NoSleeper final : public Sleeper {
     void SleepMs(int) override {}
 };
 
-class SettingsCommand : public testing::Test {
+class SettingsCommand : public test::TempFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vlttime-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     int Check(const std::string& path) {
         const NowhereClock clock;
         NoSleeper sleeper;
@@ -39,7 +32,7 @@ class SettingsCommand : public testing::Test {
         return vlttime::Run(args, {clock, sleeper, out, err, [] { return true; }});
     }
 
-    std::filesystem::path folder;
+    const std::filesystem::path& folder = folder_;
     std::ostringstream out;
     std::ostringstream err;
 };
