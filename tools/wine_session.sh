@@ -77,9 +77,18 @@ session_wait_window() {
     done
 }
 
+# session_point_at X Y: moves the pointer there. xdotool's --sync waits for a movement, and
+# there is none when the pointer is already there: it would hang for many seconds.
+session_point_at() {
+    if [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd,)" != "$1,$2" ]; then
+        xdotool mousemove --sync "$1" "$2"
+    fi
+}
+
 # session_click X Y [BUTTON]: a click at a screen point.
 session_click() {
-    xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+    session_point_at "$1" "$2"
+    xdotool click "${3:-1}"
 }
 
 # session_key KEY...: key presses (xdotool names, e.g. ctrl+p) to the focused window.

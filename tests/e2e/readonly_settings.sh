@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Quitting when the settings file cannot be written: the clock says so in a message box,
+# and after OK it keeps running; the file is left as it was.
+source "$(dirname "$0")/lib.sh"
+
+session_start_display
+e2e_private_app
+printf '%s\r\n' '[VeltriaTime]' 'XPos=200' 'YPos=100' >"$E2E_INI"
+cp "$E2E_INI" "$E2E_OUT/before.ini"
+chattr +i "$E2E_INI" || session_fail "cannot make $E2E_INI unwritable (chattr +i)"
+e2e_also_at_exit "chattr -i '$E2E_INI' 2>/dev/null || true"
+
+session_start_clock
+clock=${SESSION_PIDS[-1]}
+session_wait_window TFormVT555 VeltriaClock
+e2e_expect "position from the file" "${PROBE[left]},${PROBE[top]}" "200,100"
+
+e2e_open_menu
+session_key e
+e2e_wait_ask 10 "no message box titled Veltriaclock after E" dialog Veltriaclock
+box=${ASK[hwnd]}
+e2e_expect "message box title" "${ASK[title]}" Veltriaclock
+e2e_expect "message box text" "${ASK[text]:-}" "$E2E_INI_WIN に書き込めません."
+echo "message: ${ASK[text]}"
+session_shot "$E2E_OUT/message-box.png"
+kill -0 "$clock" 2>/dev/null || session_fail "the clock ended behind the message box"
+
+e2e_ask activate "$box" || session_fail "the message box could not take the front"
+session_key Return
+e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
+
+sleep 0.5
+kill -0 "$clock" 2>/dev/null || session_fail "the clock ended after the message box"
+session_probe TFormVT555 VeltriaClock || session_fail "the clock window is gone after the message box"
+game_line="138x12+$((PROBE[left] + 22))+$((PROBE[top] + 13))"
+session_shot "$E2E_OUT/game-line-1.png" "$game_line"
+sleep 1.2
+session_shot "$E2E_OUT/game-line-2.png" "$game_line"
+changed=$(compare -metric AE "$E2E_OUT/game-line-1.png" "$E2E_OUT/game-line-2.png" null: 2>&1) || true
+[ "$changed" != 0 ] || session_fail "the game line did not change in 1.2 s after the message box"
+echo "ok: the game line still moves ($changed pixels changed)"
+
+e2e_same_bytes "settings file" "$E2E_INI" "$E2E_OUT/before.ini"

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The clock's notification icon: a left-button release on it brings the clock forward and
+# opens the clock's menu where the pointer is. First as the shell reports it (message
+# WM_USER+101 to the clock's shared receiver), then by clicking the icon Wine shows.
+source "$(dirname "$0")/lib.sh"
+
+session_start_display
+# Wine's tray window opens at the screen's top-left, where the strip starts by default and,
+# being topmost, would take the icon's clicks: the strip starts elsewhere.
+e2e_private_app
+printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
+session_start_clock
+session_wait_window TFormVT555 VeltriaClock
+e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
+e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+clock_process=${ASK[process]}
+
+# Another program has the front, so that bringing the clock forward shows.
+wine "$E2E_CLASSWIN" E2E-Other "Another program" 600 500 >"$E2E_OUT/other.log" 2>&1 &
+SESSION_PIDS+=($!)
+e2e_wait_ask 20 "the other program's window did not appear" find E2E-Other "Another program"
+e2e_ask activate "${ASK[hwnd]}" || session_fail "the other program could not take the front"
+e2e_ask foreground || session_fail "no foreground window"
+e2e_expect "front window before the release" "${ASK[class]}" E2E-Other
+
+# The tray's receiver is the last of the strip's zero-size receiver windows.
+e2e_ask children TFormVT555 VeltriaClock TMyCallback || session_fail "no clock window"
+e2e_expect "receiver windows" "${ASK[count]}" 10
+receiver=${ASK[last]}
+session_point_at 500 400
+e2e_ask post "$receiver" 1125 1 0x202 || session_fail "could not post to the receiver $receiver"
+e2e_wait_ask 5 "no menu after a left-button release reported for icon 1" menu
+e2e_expect "menu's top-left after the reported release" "${ASK[left]},${ASK[top]}" "500,400"
+e2e_ask foreground || session_fail "no foreground window with the menu open"
+e2e_expect "process in front" "${ASK[process]}" "$clock_process"
+e2e_close_menu
+
+# Wine's own tray window shows the icon as a child window that takes clicks.
+deadline=$(($(e2e_now_ms) + 5000))
+until e2e_tray_icons; [ "$E2E_TRAY_ICONS" -gt 0 ]; do
+    [ "$(e2e_now_ms)" -lt $deadline ] || {
+        wine "$E2E_ASK" list >"$E2E_OUT/windows.txt" 2>&1 || true
+        session_fail "no tray icon is shown (windows: $E2E_OUT/windows.txt)"
+    }
+    sleep 0.2
+done
+e2e_expect "tray icons" "$E2E_TRAY_ICONS" 1
+IFS='x+' read -r icon_width icon_height icon_left icon_top <<<"${ASK[child_0_rect]}"
+icon_x=$((icon_left + icon_width / 2))
+icon_y=$((icon_top + icon_height / 2))
+session_click "$icon_x" "$icon_y"
+e2e_wait_ask 5 "no menu after clicking the tray icon at $icon_x,$icon_y" menu
+e2e_expect "menu's top-left after clicking the icon" "${ASK[left]},${ASK[top]}" "$icon_x,$icon_y"
+session_shot "$E2E_OUT/tray-menu.png"
+e2e_close_menu
