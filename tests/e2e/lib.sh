@@ -9,6 +9,18 @@ e2e_expect() {
     echo "ok: $1 = $3"
 }
 
+# e2e_changes NAME GEOMETRY: two screenshots of that part of the screen 1.2 s apart differ.
+e2e_changes() {
+    local name=${1// /-}
+    session_shot "$E2E_OUT/$name-1.png" "$2"
+    sleep 1.2
+    session_shot "$E2E_OUT/$name-2.png" "$2"
+    local changed
+    changed=$(compare -metric AE "$E2E_OUT/$name-1.png" "$E2E_OUT/$name-2.png" null: 2>&1) || true
+    [ "$changed" != 0 ] || session_fail "$1 did not change in 1.2 s"
+    echo "ok: $1 changes ($changed pixels)"
+}
+
 # e2e_same_picture NAME ACTUAL REFERENCE: pixel-exact; VC_E2E_UPDATE=1 rewrites the reference.
 e2e_same_picture() {
     if [ "${VC_E2E_UPDATE:-0}" = 1 ]; then
