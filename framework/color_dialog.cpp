@@ -1,5 +1,6 @@
 #include "framework/color_dialog.h"
 
+#include "framework/errors.h"
 #include "framework/platform.h"
 
 namespace vc {
@@ -17,9 +18,12 @@ bool TColorDialog::SetProperty(std::string_view name, const LayoutValue& value,
     if (name == "Color") {
         color_ = value.AsColor();
     } else if (name == "Ctl3D") {
-        ctl3D_ = value.AsBool();
+        value.AsBool();  // the system draws the dialog its own way
     } else if (name == "Options") {
-        options_ = value.items;
+        // None are used: the clock passes its own flags.
+        if (value.kind != LayoutValue::Kind::Set) {
+            throw ELayoutError(value.line, "expected a set");
+        }
     } else {
         return TComponent::SetProperty(name, value, context);
     }

@@ -1,7 +1,5 @@
 #pragma once
 #include <array>
-#include <string>
-#include <vector>
 
 #include "framework/component.h"
 
@@ -24,8 +22,6 @@ class TColorDialog : public TComponent {
 
   private:
     TColor color_ = clBlack;
-    bool ctl3D_ = true;
-    std::vector<std::string> options_;
     std::array<TColor, 16> customColors_{};
 };
 

@@ -31,7 +31,7 @@ bool TPanel::SetProperty(std::string_view name, const LayoutValue& value, Layout
     } else if (name == "BevelOuter") {
         value.AsEnum({"bvRaised"});
     } else if (name == "TabOrder") {
-        tabOrder_ = value.AsInt();
+        value.AsInt();  // the strip takes no keyboard focus
     } else if (name == "ParentFont") {
         value.AsBool();
     } else if (!SetFontProperty(font_, name, value)) {

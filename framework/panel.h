@@ -21,7 +21,6 @@ class TPanel : public TWinControl {
     TColor color_ = clBtnFace;
     TFont font_;
     int bevelWidth_ = 1;
-    int tabOrder_ = 0;
 };
 
 }  // namespace vc

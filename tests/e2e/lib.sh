@@ -57,24 +57,34 @@ e2e_now_ms() {
     echo $((now / 1000))
 }
 
-# e2e_wait_ask SECONDS WHAT COMMAND ARGS...: asks until winask answers; WHAT fails the journey.
-e2e_wait_ask() {
+# e2e_wait_until SECONDS WHAT COMMAND ARGS...: runs the command until it succeeds; WHAT
+# fails the journey when SECONDS pass first.
+e2e_wait_until() {
     local deadline=$(($(e2e_now_ms) + $1 * 1000)) what=$2
     shift 2
-    until e2e_ask "$@"; do
+    until "$@"; do
         [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "$what"
         sleep 0.1
     done
 }
 
+e2e_ask_finds_nothing() { ! e2e_ask "$@"; }
+
+# e2e_wait_ask SECONDS WHAT COMMAND ARGS...: asks until winask answers.
+e2e_wait_ask() { e2e_wait_until "$1" "$2" e2e_ask "${@:3}"; }
+
 # e2e_wait_ask_fails SECONDS WHAT COMMAND ARGS...: asks until winask finds nothing.
-e2e_wait_ask_fails() {
-    local deadline=$(($(e2e_now_ms) + $1 * 1000)) what=$2
-    shift 2
-    while e2e_ask "$@"; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "$what"
-        sleep 0.1
-    done
+e2e_wait_ask_fails() { e2e_wait_until "$1" "$2" e2e_ask_finds_nothing "${@:3}"; }
+
+# e2e_other_program_in_front X Y: a window of another program, at X,Y, takes the front, so
+# that the clock coming forward can be seen.
+e2e_other_program_in_front() {
+    wine "$E2E_CLASSWIN" E2E-Other "Another program" "$1" "$2" >"$E2E_OUT/other.log" 2>&1 &
+    SESSION_PIDS+=($!)
+    e2e_wait_ask 20 "the other program's window did not appear" find E2E-Other "Another program"
+    e2e_ask activate "${ASK[hwnd]}" || session_fail "the other program could not take the front"
+    e2e_ask foreground || session_fail "no foreground window"
+    e2e_expect "front window" "${ASK[class]}" E2E-Other
 }
 
 # e2e_private_app: the journey runs its own copy of the exe, so the settings file beside

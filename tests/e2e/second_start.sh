@@ -12,13 +12,7 @@ session_wait_window TFormVT555 VeltriaClock
 e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 first_window=${ASK[hwnd]}
 
-# Another program takes the front, so that raising the clock is visible.
-wine "$E2E_CLASSWIN" E2E-Other "Another program" 400 300 >"$E2E_OUT/other.log" 2>&1 &
-SESSION_PIDS+=($!)
-e2e_wait_ask 20 "the other program's window did not appear" find E2E-Other "Another program"
-e2e_ask activate "${ASK[hwnd]}" || session_fail "the other program could not take the front"
-e2e_ask foreground || session_fail "no foreground window"
-e2e_expect "front window before the second start" "${ASK[class]}" E2E-Other
+e2e_other_program_in_front 400 300
 
 started=$(e2e_now_ms)
 wine "$VC_EXE" >"$E2E_OUT/second.log" 2>&1 &

@@ -15,13 +15,7 @@ e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 clock_process=${ASK[process]}
 
-# Another program has the front, so that bringing the clock forward shows.
-wine "$E2E_CLASSWIN" E2E-Other "Another program" 600 500 >"$E2E_OUT/other.log" 2>&1 &
-SESSION_PIDS+=($!)
-e2e_wait_ask 20 "the other program's window did not appear" find E2E-Other "Another program"
-e2e_ask activate "${ASK[hwnd]}" || session_fail "the other program could not take the front"
-e2e_ask foreground || session_fail "no foreground window"
-e2e_expect "front window before the release" "${ASK[class]}" E2E-Other
+e2e_other_program_in_front 600 500
 
 # The tray's receiver is the last of the strip's zero-size receiver windows.
 e2e_ask children TFormVT555 VeltriaClock TMyCallback || session_fail "no clock window"
