@@ -1,26 +1,12 @@
 #include "framework/bitmap.h"
 
+#include "framework/dib.h"
+
 #include <cstdint>
 #include <stdexcept>
 
 namespace vc {
 namespace {
-
-constexpr int kHeadersSize = 14 + 40;
-
-int RowStride(int width) {
-    return (width * 3 + 3) / 4 * 4;
-}
-
-void Put16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 std::uint32_t Get(std::string_view bytes, std::size_t at, int size) {
     if (at + static_cast<std::size_t>(size) > bytes.size()) {
@@ -50,34 +36,10 @@ void Bitmap::Fill(const Rect& area, Rgb colour) {
 }
 
 std::string EncodeBmp24(const Bitmap& bitmap) {
-    const int stride = RowStride(bitmap.Width());
-    const auto imageSize = static_cast<std::uint32_t>(stride * bitmap.Height());
-    std::string out;
-    out += "BM";
-    Put32(out, kHeadersSize + imageSize);
-    Put32(out, 0);
-    Put32(out, kHeadersSize);
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(bitmap.Width()));
-    Put32(out, static_cast<std::uint32_t>(bitmap.Height()));
-    Put16(out, 1);
-    Put16(out, 24);
-    Put32(out, 0);  // BI_RGB
-    Put32(out, imageSize);
-    Put32(out, 0);
-    Put32(out, 0);
-    Put32(out, 0);
-    Put32(out, 0);
-    for (int y = bitmap.Height() - 1; y >= 0; --y) {
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const Rgb& p = bitmap.At(x, y);
-            out += static_cast<char>(p.b);
-            out += static_cast<char>(p.g);
-            out += static_cast<char>(p.r);
-        }
-        out.append(static_cast<std::size_t>(stride - bitmap.Width() * 3), '\0');
-    }
-    return out;
+    const MemoryDib dib = DibFromBitmap(bitmap, 24);
+    const auto bits = dib.Bits();
+    return BmpFileHeader(dib.Header(), 0) + BmpInfoHeader(dib.Header()) +
+           std::string(bits.begin(), bits.end());
 }
 
 Bitmap DecodeBmp24(std::string_view bytes) {
@@ -93,15 +55,13 @@ Bitmap DecodeBmp24(std::string_view bytes) {
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096) {
         throw std::runtime_error("BMP: unsupported size");
     }
-    const int stride = RowStride(width);
-    if (offset + static_cast<std::size_t>(stride) * static_cast<std::size_t>(height) >
-        bytes.size()) {
+    const std::size_t stride = DibRowStride(width, 24);
+    if (offset + stride * static_cast<std::size_t>(height) > bytes.size()) {
         throw std::runtime_error("BMP: pixel data cut short");
     }
     Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y) {
-        const std::size_t row =
-            offset + static_cast<std::size_t>(stride) * static_cast<std::size_t>(height - 1 - y);
+        const std::size_t row = offset + stride * static_cast<std::size_t>(height - 1 - y);
         for (int x = 0; x < width; ++x) {
             const std::size_t at = row + static_cast<std::size_t>(x) * 3;
             bitmap.At(x, y) =

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/canvas.h"
+#include "framework/capture.h"
 #include "framework/color.h"
 #include "framework/geometry.h"
 #include "framework/system_time.h"
@@ -30,6 +31,14 @@ class NativeWindow;
 
 class Profile;
 
+// A file open for writing; closed when destroyed.
+class OutputFile {
+  public:
+    virtual ~OutputFile() = default;
+    // The number of bytes stored, which may be fewer than asked (a full disk).
+    virtual std::size_t Write(const void* data, std::size_t size) = 0;
+};
+
 // The program's place in the file system and the user's folders.
 class Shell {
   public:
@@ -41,6 +50,9 @@ class Shell {
     virtual PathKind KindOf(const std::string& path) const = 0;
     // The private-profile (INI) file at `path`.
     virtual std::unique_ptr<Profile> OpenProfile(const std::string& path) = 0;
+    // Creates the file at `path`, replacing one that exists, and keeps anybody else from
+    // opening it while it is open; nothing when it cannot be created.
+    virtual std::unique_ptr<OutputFile> CreateOutputFile(const std::string& path) = 0;
 };
 
 // What a native window reports to the control that owns it.
@@ -88,21 +100,48 @@ class NotificationArea {
     virtual void NotifyIcon(std::uint32_t action, const NotifyIconData& data) = 0;
 };
 
+// Another program's top-level window; 0 is none.
+using WindowId = std::uintptr_t;
+
+// The window class of the game client's top-level window.
+inline constexpr const char* kGameWindowClass = "VLT-CL";
+
+struct Size {
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 // The rest of the desktop that the clock looks at and acts on.
 class Desktop {
   public:
     virtual ~Desktop() = default;
     virtual Point CursorPos() const = 0;
-    // Pressed now, as GetKeyState reports it (negative result).
-    virtual bool KeyDown(int virtualKey) const = 0;
-    // A top-level window of this class exists (any title).
-    virtual bool WindowOfClassExists(std::string_view className) const = 0;
+    // The key's whole state word as GetKeyState gives it: negative while the key is down,
+    // the lowest bit flipping at each press. It follows keys pressed in other programs.
+    virtual std::int16_t KeyState(int virtualKey) const = 0;
+    bool KeyDown(int virtualKey) const { return KeyState(virtualKey) < 0; }
+    // A top-level window of this class (any title), or 0.
+    virtual WindowId FindTopLevel(std::string_view className) const = 0;
+    bool WindowOfClassExists(std::string_view className) const {
+        return FindTopLevel(className) != 0;
+    }
+    // The window the user works in (may be one of another program).
+    virtual WindowId ForegroundWindow() const = 0;
+    // The size of the window's client area; nothing when the window has gone.
+    virtual std::optional<Size> ClientSize(WindowId window) const = 0;
+    // A copy of `size` pixels from the client area's origin, display-compatible; where the
+    // window shows nothing the copy is white. EOutOfResources when it cannot be made.
+    virtual std::unique_ptr<Capture> CaptureClient(WindowId window, Size size) = 0;
     // Starts a program and leaves it alone; a failure is silent.
     virtual void StartProcess(const std::string& application, const std::string& folder) = 0;
     virtual void BringToFront(NativeWindow& window) = 0;
 };
 
 inline constexpr int VK_LBUTTON_KEY = 0x01;
+inline constexpr int VK_CONTROL_KEY = 0x11;
+inline constexpr int VK_P_KEY = 0x50;
 
 // One native window made for a windowed control.
 class NativeWindow {

@@ -32,11 +32,27 @@ inline constexpr Text kCannotWriteFormat{
 
 inline constexpr Text kWindowCaption{"VeltriaClock", "VeltriaClock"};
 
+// Screenshot errors; %s is the full path of the file, %d the JPEG library's message code.
+inline constexpr Text kCannotCreateFileFormat{
+    "\x83\x74\x83\x40\x83\x43\x83\x8B %s "
+    "\x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1",
+    "ファイル %s を作成できません"};
+inline constexpr Text kStreamWriteError{
+    "\x83\x58\x83\x67\x83\x8A\x81\x5B\x83\x80\x82\xD6\x82\xCC\x8F\x91\x82\xAB\x8D\x9E\x82\xDD"
+    "\x83\x47\x83\x89\x81\x5B",
+    "ストリームへの書き込みエラー"};
+inline constexpr Text kJpegErrorFormat{"JPEG \x83\x47\x83\x89\x81\x5B #%d", "JPEG エラー #%d"};
+inline constexpr Text kOutOfResources{
+    "\x83\x56\x83\x58\x83\x65\x83\x80 \x83\x8A\x83\x5C\x81\x5B\x83\x58\x82\xAA\x91\xAB\x82\xE8"
+    "\x82\xDC\x82\xB9\x82\xF1",
+    "システム リソースが足りません"};
+
 // The captions, font names and menu texts of the window are in its stored layout.
-inline constexpr std::array<const Text*, 11> kAll{
-    &kGameDateFormat, &kRealDateFormat, &kWeekdays[0],       &kWeekdays[1],
-    &kWeekdays[2],    &kWeekdays[3],    &kWeekdays[4],       &kWeekdays[5],
-    &kWeekdays[6],    &kWindowCaption,  &kCannotWriteFormat,
+inline constexpr std::array<const Text*, 15> kAll{
+    &kGameDateFormat,   &kRealDateFormat,  &kWeekdays[0],       &kWeekdays[1],
+    &kWeekdays[2],      &kWeekdays[3],     &kWeekdays[4],       &kWeekdays[5],
+    &kWeekdays[6],      &kWindowCaption,   &kCannotWriteFormat, &kCannotCreateFileFormat,
+    &kStreamWriteError, &kJpegErrorFormat, &kOutOfResources,
 };
 
 }  // namespace vc::texts

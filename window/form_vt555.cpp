@@ -144,8 +144,17 @@ void TFormVT555::TimerRTTimer(TObject*) {
     }
 }
 
-// The screenshot hotkey arrives with the screenshot feature.
-void TFormVT555::Timer1Timer(TObject*) {}
+void TFormVT555::Timer1Timer(TObject*) {
+    const WindowId game = screenshotHotkey_.Poll(System().TheDesktop(), Popup_SS->Checked());
+    if (game != 0) {
+        TakeScreenshot(game);
+    }
+}
+
+void TFormVT555::TakeScreenshot(WindowId game) {
+    vc::TakeScreenshot(System().TheDesktop(), shell_, clock_, game,
+                       ScreenshotTarget{ScreenshotFolder, SaveBmp});
+}
 
 void TFormVT555::PopupClick(TObject* sender) {
     if (sender == Popup_execute) {

@@ -12,6 +12,7 @@
 #include "framework/panel.h"
 #include "framework/platform.h"
 #include "framework/timer.h"
+#include "screenshot/take_screenshot.h"
 #include "settings/settings.h"
 #include "tray/task_tray_mini.h"
 #include "window/second_watch.h"
@@ -70,6 +71,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void TimerVTTimer(TObject* sender);
     void TimerRTTimer(TObject* sender);
     void Timer1Timer(TObject* sender);
+    // Errors of the files pass out to the timer's dispatch.
+    void TakeScreenshot(WindowId game);
     void PopupClick(TObject* sender);
     void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
                               int y);
@@ -105,10 +108,10 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     SecondWatch lastRealSecond_;
     bool lastNight_ = false;
     ButtonLook lastButtonLook_ = ButtonLook::Normal;
+    ScreenshotHotkey screenshotHotkey_;
 };
 
 inline constexpr int kStripHeight = 38;
-inline constexpr const char* kGameWindowClass = "VLT-CL";
 inline constexpr const char* kLauncherPath = "D:\\Game\\VeltriaRune\\VLTLauncher.exe";
 inline constexpr const char* kLauncherFolder = "D:\\Game\\VeltriaRune";
 inline constexpr int kNarrowWidth = 175;

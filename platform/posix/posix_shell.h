@@ -17,6 +17,9 @@ class PosixShell final : public Shell {
     std::string ProgramPath() const override { return programPath_; }
     PathKind KindOf(const std::string& path) const override;
     std::unique_ptr<Profile> OpenProfile(const std::string& path) override;
+    // "\" in `path` is taken as "/". The file is held with an exclusive flock while open,
+    // which keeps out programs that ask for one.
+    std::unique_ptr<OutputFile> CreateOutputFile(const std::string& path) override;
 
   private:
     std::string programPath_;

@@ -1,10 +1,13 @@
 #pragma once
-#include <set>
+#include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "framework/bitmap.h"
 #include "framework/platform.h"
+#include "platform/raster/software_capture.h"
 
 namespace vc {
 
@@ -12,22 +15,92 @@ namespace vc {
 // remembers what it was asked to do.
 class ScriptedDesktop final : public Desktop {
   public:
+    struct Window {
+        std::string className;
+        Bitmap client;  // what its client area shows
+    };
+
     Point CursorPos() const override { return cursor; }
-    bool KeyDown(int virtualKey) const override { return keysDown.count(virtualKey) != 0; }
-    bool WindowOfClassExists(std::string_view className) const override {
-        return windowClasses.count(std::string(className)) != 0;
+    std::int16_t KeyState(int virtualKey) const override {
+        const auto found = keys.find(virtualKey);
+        return found == keys.end() ? 0 : found->second;
     }
+    // As GetKeyState reports: the sign bit while down, the lowest bit flipping at each press.
+    void Press(int virtualKey) {
+        std::int16_t& state = keys[virtualKey];
+        state = static_cast<std::int16_t>(0xFF80 | ((state & 1) ^ 1));
+    }
+    void Release(int virtualKey) {
+        std::int16_t& state = keys[virtualKey];
+        state = static_cast<std::int16_t>(state & 1);
+    }
+
+    WindowId FindTopLevel(std::string_view className) const override {
+        for (const auto& [id, window] : windows) {
+            if (window.className == className) {
+                return id;
+            }
+        }
+        return 0;
+    }
+    WindowId ForegroundWindow() const override { return foreground; }
+    std::optional<Size> ClientSize(WindowId id) const override {
+        if (beforeMeasure) {
+            beforeMeasure();
+        }
+        const auto found = windows.find(id);
+        if (found == windows.end()) {
+            return std::nullopt;
+        }
+        return Size{found->second.client.Width(), found->second.client.Height()};
+    }
+    std::unique_ptr<Capture> CaptureClient(WindowId id, Size size) override;
+
     void StartProcess(const std::string& application, const std::string& folder) override {
         started.emplace_back(application, folder);
     }
     void BringToFront(NativeWindow& window) override { raised.push_back(&window); }
 
+    // Opens a window of another program and returns its identifier.
+    WindowId OpenWindow(std::string className, Bitmap client = Bitmap(4, 3)) {
+        const WindowId id = nextWindow++;
+        windows[id] = Window{std::move(className), std::move(client)};
+        return id;
+    }
+
     Point cursor{-100, -100};
-    std::set<int> keysDown;
-    std::set<std::string> windowClasses;
+    std::map<int, std::int16_t> keys;
+    std::map<WindowId, Window> windows;
+    WindowId foreground = 0;
+    WindowId nextWindow = 0x100;
+    // Runs as the size of a client area is asked for (a window may vanish then).
+    std::function<void()> beforeMeasure;
+    int displayBitsPerPixel = 32;
+    bool failCopies = false;
+    int capturesMade = 0;
+    int capturesAlive = 0;
     std::vector<std::pair<std::string, std::string>> started;
     std::vector<NativeWindow*> raised;
 };
+
+inline std::unique_ptr<Capture> ScriptedDesktop::CaptureClient(WindowId id, Size size) {
+    // White where the window shows nothing, as a fresh display bitmap.
+    Bitmap pixels(size.width, size.height, Rgb{255, 255, 255});
+    const auto found = windows.find(id);
+    if (found != windows.end()) {
+        const Bitmap& client = found->second.client;
+        for (int y = 0; y < std::min(size.height, client.Height()); ++y) {
+            for (int x = 0; x < std::min(size.width, client.Width()); ++x) {
+                pixels.At(x, y) = client.At(x, y);
+            }
+        }
+    }
+    ++capturesMade;
+    auto capture =
+        std::make_unique<SoftwareCapture>(std::move(pixels), displayBitsPerPixel, &capturesAlive);
+    capture->failCopies = failCopies;
+    return capture;
+}
 
 // Records every request to the notification area.
 class RecordingNotificationArea final : public NotificationArea {

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "platform/win32/win32_capture.h"
 #include "platform/win32/win32_window.h"
 
 namespace vc {
@@ -16,12 +17,36 @@ Point Win32Desktop::CursorPos() const {
     return Point{p.x, p.y};
 }
 
-bool Win32Desktop::KeyDown(int virtualKey) const {
-    return GetKeyState(virtualKey) < 0;
+namespace {
+
+HWND AsHandle(WindowId window) {
+    return reinterpret_cast<HWND>(window);
 }
 
-bool Win32Desktop::WindowOfClassExists(std::string_view className) const {
-    return FindWindowA(std::string(className).c_str(), nullptr) != nullptr;
+}  // namespace
+
+std::int16_t Win32Desktop::KeyState(int virtualKey) const {
+    return GetKeyState(virtualKey);
+}
+
+WindowId Win32Desktop::FindTopLevel(std::string_view className) const {
+    return reinterpret_cast<WindowId>(FindWindowA(std::string(className).c_str(), nullptr));
+}
+
+WindowId Win32Desktop::ForegroundWindow() const {
+    return reinterpret_cast<WindowId>(GetForegroundWindow());
+}
+
+std::optional<Size> Win32Desktop::ClientSize(WindowId window) const {
+    RECT client{};
+    if (!GetClientRect(AsHandle(window), &client)) {
+        return std::nullopt;
+    }
+    return Size{client.right - client.left, client.bottom - client.top};
+}
+
+std::unique_ptr<Capture> Win32Desktop::CaptureClient(WindowId window, Size size) {
+    return std::make_unique<Win32Capture>(AsHandle(window), size);
 }
 
 void Win32Desktop::StartProcess(const std::string& application, const std::string& folder) {

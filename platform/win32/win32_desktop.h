@@ -6,8 +6,11 @@ namespace vc {
 class Win32Desktop final : public Desktop {
   public:
     Point CursorPos() const override;
-    bool KeyDown(int virtualKey) const override;
-    bool WindowOfClassExists(std::string_view className) const override;
+    std::int16_t KeyState(int virtualKey) const override;
+    WindowId FindTopLevel(std::string_view className) const override;
+    WindowId ForegroundWindow() const override;
+    std::optional<Size> ClientSize(WindowId window) const override;
+    std::unique_ptr<Capture> CaptureClient(WindowId window, Size size) override;
     void StartProcess(const std::string& application, const std::string& folder) override;
     void BringToFront(NativeWindow& window) override;
 };

@@ -68,3 +68,39 @@ std::unique_ptr<Profile> Win32Shell::OpenProfile(const std::string& path) {
 }
 
 }  // namespace vc
+
+namespace vc {
+namespace {
+
+class Win32OutputFile final : public OutputFile {
+  public:
+    explicit Win32OutputFile(HANDLE file) : file_(file) {}
+    ~Win32OutputFile() override { CloseHandle(file_); }
+    Win32OutputFile(const Win32OutputFile&) = delete;
+    Win32OutputFile& operator=(const Win32OutputFile&) = delete;
+
+    std::size_t Write(const void* data, std::size_t size) override {
+        // One picture is far below 4 GB; a larger request is refused as a whole.
+        DWORD written = 0;
+        if (size <= MAXDWORD) {
+            WriteFile(file_, data, static_cast<DWORD>(size), &written, nullptr);
+        }
+        return written;
+    }
+
+  private:
+    HANDLE file_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputFile> Win32Shell::CreateOutputFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
+    return std::make_unique<Win32OutputFile>(file);
+}
+
+}  // namespace vc

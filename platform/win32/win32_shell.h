@@ -13,6 +13,7 @@ class Win32Shell final : public Shell {
     std::string ProgramPath() const override;
     PathKind KindOf(const std::string& path) const override;
     std::unique_ptr<Profile> OpenProfile(const std::string& path) override;
+    std::unique_ptr<OutputFile> CreateOutputFile(const std::string& path) override;
 
   private:
     HWND owner_;

@@ -24,13 +24,13 @@ class ClockWindowCommands : public test::ClockWindowInFolder {
 };
 
 TEST_F(ClockWindowCommands, TheLauncherItemHidesWhileTheGameRuns) {
-    system.scripted.windowClasses.insert("VLT-CL");
+    system.scripted.OpenWindow("VLT-CL");
     Tick();
     EXPECT_FALSE(form.Popup_execute->Visible());
     form.PanelX->ClickWindow(Point{5, 5});
     ASSERT_EQ(system.menus.size(), 1u);
     EXPECT_EQ(Cp932ToUtf8(system.menus[0].entries[0].caption), "24時間表記(&2)");
-    system.scripted.windowClasses.clear();
+    system.scripted.windows.clear();
     Tick();
     EXPECT_TRUE(form.Popup_execute->Visible());
 }
@@ -49,9 +49,10 @@ TEST_F(ClockWindowCommands, TheButtonShowsItsThreeLooks) {
     };
     for (const Step& step : steps) {
         system.scripted.cursor = step.cursor;
-        system.scripted.keysDown.clear();
         if (step.leftDown) {
-            system.scripted.keysDown.insert(VK_LBUTTON_KEY);
+            system.scripted.Press(VK_LBUTTON_KEY);
+        } else {
+            system.scripted.Release(VK_LBUTTON_KEY);
         }
         Tick();
         EXPECT_EQ(form.ImageX->Picture(), step.look->Picture())

@@ -1,0 +1,84 @@
+#include "framework/dib.h"
+
+#include <stdexcept>
+
+namespace vc {
+namespace {
+
+constexpr std::uint32_t kFileHeaderSize = 14;
+
+void Put16(std::string& out, unsigned v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+
+void Put32(std::string& out, std::uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+}  // namespace
+
+std::size_t DibRowStride(int width, int bitsPerPixel) {
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
+}
+
+MemoryDib::MemoryDib(int width, int height, int bitsPerPixel) {
+    header_.biWidth = width;
+    header_.biHeight = height;
+    header_.biBitCount = static_cast<std::uint16_t>(bitsPerPixel);
+    const std::size_t size = DibRowStride(width, bitsPerPixel) * static_cast<std::size_t>(height);
+    header_.biSizeImage = static_cast<std::uint32_t>(size);
+    bits_.assign(size, 0);
+}
+
+std::uint8_t* MemoryDib::TopDownRow(int y) {
+    const auto stored = static_cast<std::size_t>(header_.biHeight - 1 - y);
+    return bits_.data() + stored * DibRowStride(header_.biWidth, header_.biBitCount);
+}
+
+MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel) {
+    if (bitsPerPixel != 24 && bitsPerPixel != 32) {
+        throw std::invalid_argument("DibFromBitmap: 24 or 32 bits per pixel");
+    }
+    const auto pixelBytes = static_cast<std::size_t>(bitsPerPixel / 8);
+    MemoryDib dib(bitmap.Width(), bitmap.Height(), bitsPerPixel);
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* out = dib.TopDownRow(y);
+        for (int x = 0; x < bitmap.Width(); ++x, out += pixelBytes) {
+            const Rgb& p = bitmap.At(x, y);
+            out[0] = p.b;
+            out[1] = p.g;
+            out[2] = p.r;
+        }
+    }
+    return dib;
+}
+
+std::string BmpFileHeader(const DibInfoHeader& info, std::size_t colourTableBytes) {
+    const auto offBits =
+        kFileHeaderSize + info.biSize + static_cast<std::uint32_t>(colourTableBytes);
+    std::string out = "BM";
+    Put32(out, offBits + info.biSizeImage);
+    Put32(out, 0);  // both reserved words
+    Put32(out, offBits);
+    return out;
+}
+
+std::string BmpInfoHeader(const DibInfoHeader& info) {
+    std::string out;
+    Put32(out, info.biSize);
+    Put32(out, static_cast<std::uint32_t>(info.biWidth));
+    Put32(out, static_cast<std::uint32_t>(info.biHeight));
+    Put16(out, info.biPlanes);
+    Put16(out, info.biBitCount);
+    Put32(out, info.biCompression);
+    Put32(out, info.biSizeImage);
+    Put32(out, static_cast<std::uint32_t>(info.biXPelsPerMeter));
+    Put32(out, static_cast<std::uint32_t>(info.biYPelsPerMeter));
+    Put32(out, info.biClrUsed);
+    Put32(out, info.biClrImportant);
+    return out;
+}
+
+}  // namespace vc

@@ -1,0 +1,165 @@
+#include "platform/win32/win32_capture.h"
+
+#include <string>
+
+#include "framework/errors.h"
+#include "framework/texts.h"
+
+namespace vc {
+namespace {
+
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(GetDC(nullptr)) {
+        if (dc_ == nullptr) {
+            ThrowOutOfResources();
+        }
+    }
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+class MemoryDc {
+  public:
+    MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)) {
+        if (dc_ == nullptr) {
+            ThrowOutOfResources();
+        }
+        old_ = SelectObject(dc_, bitmap);
+    }
+    // The bitmap is let go before the DC goes, so GetDIBits may read it later.
+    ~MemoryDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// BITMAPINFO with room for a full colour table.
+struct InfoWithColours {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
+
+DibInfoHeader FromSystem(const BITMAPINFOHEADER& h) {
+    return DibInfoHeader{h.biSize,          h.biWidth,       h.biHeight,      h.biPlanes,
+                         h.biBitCount,      h.biCompression, h.biSizeImage,   h.biXPelsPerMeter,
+                         h.biYPelsPerMeter, h.biClrUsed,     h.biClrImportant};
+}
+
+class Win32Dib final : public DibPixels {
+  public:
+    Win32Dib(HBITMAP capture, Size size, int bitsPerPixel) {
+        InfoWithColours info{};
+        info.header.biSize = sizeof(BITMAPINFOHEADER);
+        info.header.biWidth = size.width;
+        info.header.biHeight = size.height;
+        info.header.biPlanes = 1;
+        info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
+        ScreenDc screen;
+        auto* asInfo = reinterpret_cast<BITMAPINFO*>(&info);
+        void* bits = nullptr;
+        section_ = CreateDIBSection(screen.Get(), asInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (section_ == nullptr) {
+            ThrowOutOfResources();
+        }
+        GetDIBits(screen.Get(), capture, 0, static_cast<UINT>(size.height), bits, asInfo,
+                  DIB_RGB_COLORS);
+        DIBSECTION described{};
+        GetObjectA(section_, sizeof described, &described);
+        header_ = FromSystem(described.dsBmih);
+        bits_ = std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(bits),
+                                              header_.biSizeImage);
+        if (bitsPerPixel <= 8) {
+            const auto* table = reinterpret_cast<const std::uint8_t*>(info.colours);
+            colours_.assign(table, table + (std::size_t{1} << bitsPerPixel) * sizeof(RGBQUAD));
+        }
+    }
+    ~Win32Dib() override { DeleteObject(section_); }
+    Win32Dib(const Win32Dib&) = delete;
+    Win32Dib& operator=(const Win32Dib&) = delete;
+
+    const DibInfoHeader& Header() const override { return header_; }
+    std::span<const std::uint8_t> ColourTable() const override { return colours_; }
+    std::span<const std::uint8_t> Bits() const override { return bits_; }
+
+  private:
+    HBITMAP section_ = nullptr;
+    DibInfoHeader header_;
+    std::span<const std::uint8_t> bits_;
+    std::vector<std::uint8_t> colours_;
+};
+
+}  // namespace
+
+void ThrowOutOfResources() {
+    const DWORD error = GetLastError();
+    wchar_t* text = nullptr;
+    const DWORD length =
+        error == 0
+            ? 0
+            : FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message(texts::kOutOfResources.cp932);
+    if (length > 0) {
+        const int size = WideCharToMultiByte(932, 0, text, static_cast<int>(length), nullptr, 0,
+                                             nullptr, nullptr);
+        message.assign(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(932, 0, text, static_cast<int>(length), message.data(), size, nullptr,
+                            nullptr);
+        // The system's texts end in a line break.
+        while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+            message.pop_back();
+        }
+    }
+    if (text != nullptr) {
+        LocalFree(text);
+    }
+    throw EOutOfResources(message);
+}
+
+Win32Capture::Win32Capture(HWND source, Size size) : size_(size) {
+    ScreenDc screen;
+    bitsPerPixel_ = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
+    if (!HasPixels()) {
+        return;
+    }
+    bitmap_ = CreateCompatibleBitmap(screen.Get(), size.width, size.height);
+    if (bitmap_ == nullptr) {
+        ThrowOutOfResources();
+    }
+    try {
+        MemoryDc memory(screen.Get(), bitmap_);
+        PatBlt(memory.Get(), 0, 0, size.width, size.height, WHITENESS);
+        HDC from = GetDC(source);
+        BitBlt(memory.Get(), 0, 0, size.width, size.height, from, 0, 0, SRCCOPY);
+        ReleaseDC(source, from);
+    } catch (...) {
+        DeleteObject(bitmap_);
+        throw;
+    }
+}
+
+Win32Capture::~Win32Capture() {
+    if (bitmap_ != nullptr) {
+        DeleteObject(bitmap_);
+    }
+}
+
+std::unique_ptr<DibPixels> Win32Capture::ToDib(int bitsPerPixel) const {
+    return std::make_unique<Win32Dib>(bitmap_, size_, bitsPerPixel);
+}
+
+}  // namespace vc

@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/capture.h"
+#include "framework/platform.h"
+
+namespace vc {
+
+// A display-compatible bitmap of the window's client area: white, then overwritten by a
+// plain copy from the window's device context.
+class Win32Capture final : public Capture {
+  public:
+    Win32Capture(HWND source, Size size);
+    ~Win32Capture() override;
+    Win32Capture(const Win32Capture&) = delete;
+    Win32Capture& operator=(const Win32Capture&) = delete;
+
+    int Width() const override { return size_.width; }
+    int Height() const override { return size_.height; }
+    int BitsPerPixel() const override { return bitsPerPixel_; }
+    // A DIB section filled by GetDIBits.
+    std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const override;
+
+  private:
+    Size size_;
+    int bitsPerPixel_ = 0;
+    HBITMAP bitmap_ = nullptr;
+};
+
+// EOutOfResources with the system's text for the last error.
+[[noreturn]] void ThrowOutOfResources();
+
+}  // namespace vc

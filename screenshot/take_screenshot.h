@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "framework/platform.h"
+
+namespace vc {
+
+// Polls the P key on each hotkey tick and says when Ctrl+P was pressed for the game.
+class ScreenshotHotkey {
+  public:
+    // The game window to capture, or 0. A press is examined once, on the tick its state is
+    // first seen: it counts only if P is down, Ctrl is down, the option is on and the game
+    // window is in front.
+    WindowId Poll(const Desktop& desktop, bool optionOn);
+
+    // P's last whole state word; 0 at start, so a P already down counts on the first tick.
+    std::int16_t LastPKeyState = 0;
+};
+
+struct ScreenshotTarget {
+    std::string folder;  // used as it stands, joined with "\"
+    bool saveBmp = false;
+};
+
+// Copies the game window's client area and writes the BMP (when asked) and then the JPEG,
+// both named after the local time taken after the copy. Nothing when the window has gone.
+void TakeScreenshot(Desktop& desktop, Shell& files, const LocalClock& clock, WindowId game,
+                    const ScreenshotTarget& target);
+
+}  // namespace vc
