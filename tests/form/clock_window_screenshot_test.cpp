@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/posix/cp932.h"
+#include "tests/form/clock_window_fixture.h"
+#include "tests/unit/screenshot_support.h"
+
+namespace vc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Local;
+
+constexpr const char* kStem = "vlt_20261208_213859_0042";
+
+// The clock with the game's window in front, its picture 32 x 24, and Ctrl+P switched on.
+class ClockWindowScreenshot : public test::ClockWindowInFolder {
+  protected:
+    void StartClock() {
+        strip = Start(Local(12, 8, 21, 38, 59, 42, 2));
+        game = Desktop().OpenWindow(kGameWindowClass, test::ColourBars(32, 24));
+        Desktop().foreground = game;
+        strip->Form().Popup_SS->SetChecked(true);
+    }
+    ScriptedDesktop& Desktop() { return strip->System().scripted; }
+    // The local time moves on with each tick, so that every capture has a name of its own.
+    void TickHotkey() {
+        strip->System().FireTimers(10);
+        SystemTime now = strip->Clock().Now();
+        const int ms =
+            ((now.wHour * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds + 10;
+        now.wMilliseconds = static_cast<std::uint16_t>(ms % 1000);
+        now.wSecond = static_cast<std::uint16_t>(ms / 1000 % 60);
+        now.wMinute = static_cast<std::uint16_t>(ms / 60000 % 60);
+        now.wHour = static_cast<std::uint16_t>(ms / 3600000);
+        strip->Clock().Set(now);
+    }
+    void PressCtrlP() {
+        Desktop().Press(VK_CONTROL_KEY);
+        Desktop().Press(VK_P_KEY);
+        TickHotkey();
+        Desktop().Release(VK_P_KEY);
+        Desktop().Release(VK_CONTROL_KEY);
+        TickHotkey();
+    }
+    std::vector<std::string> Shots() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(documents)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::string ErrorBoxes() {
+        std::string shown;
+        for (const std::string& box : strip->System().errorBoxes) {
+            shown += Cp932ToUtf8(box) + "\n";
+        }
+        return shown;
+    }
+
+    std::unique_ptr<HeadlessStrip> strip;
+    WindowId game = 0;
+};
+
+// Each token acts on the desktop: C/P/S/A with + or - press or release Ctrl, P, Shift or
+// Alt; "t" is one hotkey tick, "T" three seconds of them; "other", "game" and "gone" put
+// another window or the game in front or close the game; "on"/"off" set the option.
+TEST_F(ClockWindowScreenshot, OnePressOfCtrlPInFrontOfTheGameIsOneCapture) {
+    const struct {
+        const char* what;
+        const char* script;
+        int captures;
+    } cases[] = {
+        {"Ctrl, then P", "C+ t P+ t", 1},
+        {"held for seconds", "C+ t P+ t T", 1},
+        {"P again with Ctrl held", "C+ t P+ t P- t P+ t", 2},
+        {"P first, then Ctrl", "P+ t C+ t T", 0},
+        {"Ctrl again while P stays down", "P+ t C+ t C- t C+ t", 0},
+        {"Ctrl let go before P", "C+ t C- t P+ t", 0},
+        {"Shift or Alt as well", "S+ C+ t P+ t P- S- t A+ t P+ t", 2},
+        {"another window in front, then the game with the keys held", "other C+ t P+ t game t T",
+         0},
+        {"no game running", "gone C+ t P+ t", 0},
+        {"option off, on while P is held, then the next press", "off C+ t P+ t on t T P- t P+ t",
+         1},
+        {"P and Ctrl already down at the first tick", "C+ P+ t", 1},
+    };
+    for (const auto& c : cases) {
+        StartClock();
+        std::istringstream script(c.script);
+        for (std::string token; script >> token;) {
+            const std::map<char, int> keys{
+                {'C', VK_CONTROL_KEY}, {'P', VK_P_KEY}, {'S', 0x10}, {'A', 0x12}};
+            if (token == "t" || token == "T") {
+                for (int i = token == "t" ? 1 : 300; i > 0; --i) {
+                    TickHotkey();
+                }
+            } else if (token == "other") {
+                Desktop().foreground = Desktop().OpenWindow("Notepad");
+            } else if (token == "game") {
+                Desktop().foreground = game;
+            } else if (token == "gone") {
+                Desktop().windows.erase(game);
+            } else if (token == "on" || token == "off") {
+                strip->Form().Popup_SS->SetChecked(token == "on");
+            } else if (token[1] == '+') {
+                Desktop().Press(keys.at(token[0]));
+            } else {
+                Desktop().Release(keys.at(token[0]));
+            }
+        }
+        EXPECT_EQ(Desktop().capturesMade, c.captures) << c.what << ": " << c.script;
+        EXPECT_EQ(Shots().size(), static_cast<std::size_t>(c.captures)) << c.what;
+        EXPECT_EQ(ErrorBoxes(), "") << c.what;
+        strip.reset();
+        fs::remove_all(documents);
+        fs::create_directories(documents);
+    }
+}
+
+TEST_F(ClockWindowScreenshot, TheBmpComesFirstThenTheJpegUnderOneName) {
+    StartClock();
+    strip->Form().SaveBmp = true;
+    PressCtrlP();
+    const std::string stem = kStem;
+    ASSERT_EQ(Shots(), (std::vector<std::string>{stem + ".bmp", stem + ".jpg"}));
+    EXPECT_EQ(fs::file_size(fs::path(documents) / (stem + ".bmp")), 54u + 4 * 32 * 24);
+    const Bitmap decoded =
+        test::DecodeJpeg(test::ReadBytes(fs::path(documents) / (stem + ".jpg"))).pixels;
+    ASSERT_EQ(decoded.Width(), 32);
+    EXPECT_LE(test::ChannelDistance(decoded.At(1, 12), Rgb{255, 0, 0}), 8);
+    EXPECT_EQ(Desktop().capturesAlive, 0);
+}
+
+TEST_F(ClockWindowScreenshot, WithoutBmpOnlyTheJpegIsWritten) {
+    StartClock();
+    PressCtrlP();
+    EXPECT_EQ(Shots(), std::vector<std::string>{std::string(kStem) + ".jpg"});
+}
+
+TEST_F(ClockWindowScreenshot, AFailedCaptureShowsItsErrorFreesTheCaptureAndTheNextPressTriesAgain) {
+    const std::string missing = documents + "/gone";
+    const std::string bmp = missing + "\\" + kStem + ".bmp";
+    const std::string jpg = missing + "\\" + kStem + ".jpg";
+    const auto fullDisk = [&](const char* extension) {
+        fs::create_symlink("/dev/full", fs::path(documents) / (std::string(kStem) + extension));
+    };
+    const struct {
+        const char* what;
+        bool saveBmp;
+        std::string folder;
+        std::function<void()> arrange;
+        std::string errorBox;
+        std::vector<std::string> left;  // files in the folder afterwards, with their sizes
+    } cases[] = {
+        {"missing folder, BMP on",
+         true,
+         missing,
+         [] {},
+         "Veltriaclock: ファイル " + bmp + " を作成できません.\n",
+         {}},
+        {"missing folder, BMP off",
+         false,
+         missing,
+         [] {},
+         "Veltriaclock: ファイル " + jpg + " を作成できません.\n",
+         {}},
+        {"full disk at the BMP",
+         true,
+         documents,
+         [&] { fullDisk(".bmp"); },
+         "Veltriaclock: ストリームへの書き込みエラー.\n",
+         {std::string(kStem) + ".bmp full"}},
+        {"full disk at the JPEG: the BMP stays",
+         true,
+         documents,
+         [&] { fullDisk(".jpg"); },
+         "Veltriaclock: ストリームへの書き込みエラー.\n",
+         {std::string(kStem) + ".bmp 3126", std::string(kStem) + ".jpg full"}},
+        {"no resources for the copy",
+         false,
+         documents,
+         [&] { Desktop().failCopies = true; },
+         "Veltriaclock: システム リソースが足りません.\n",
+         {}},
+    };
+    for (const auto& c : cases) {
+        StartClock();
+        strip->Form().SaveBmp = c.saveBmp;
+        strip->Form().ScreenshotFolder = c.folder;
+        c.arrange();
+        PressCtrlP();
+        EXPECT_EQ(ErrorBoxes(), c.errorBox) << c.what;
+        std::vector<std::string> left;
+        for (const std::string& name : Shots()) {
+            const fs::path file = fs::path(documents) / name;
+            left.push_back(name + " " +
+                           (fs::is_symlink(file) ? "full" : std::to_string(fs::file_size(file))));
+        }
+        EXPECT_EQ(left, c.left) << c.what;
+        EXPECT_EQ(Desktop().capturesAlive, 0) << c.what;
+        EXPECT_TRUE(strip->Form().Timer1->Running()) << c.what;
+        strip->System().errorBoxes.clear();
+        PressCtrlP();
+        EXPECT_EQ(Desktop().capturesMade, 2) << c.what;
+        strip.reset();
+        fs::remove_all(documents);
+        fs::create_directories(documents);
+    }
+}
+
+TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBeforeItIsMeasuredIsNotCaptured) {
+    StartClock();
+    Desktop().beforeMeasure = [&] { Desktop().windows.clear(); };
+    PressCtrlP();
+    EXPECT_EQ(Desktop().capturesMade, 0);
+    EXPECT_TRUE(Shots().empty());
+    EXPECT_EQ(ErrorBoxes(), "");
+}
+
+TEST_F(ClockWindowScreenshot, AnEmptyClientAreaGivesEmptyFiles) {
+    StartClock();
+    Desktop().windows[game].client = Bitmap(0, 24);
+    strip->Form().SaveBmp = true;
+    PressCtrlP();
+    const std::string stem = kStem;
+    ASSERT_EQ(Shots(), (std::vector<std::string>{stem + ".bmp", stem + ".jpg"}));
+    EXPECT_EQ(fs::file_size(fs::path(documents) / (stem + ".bmp")), 0u);
+    EXPECT_EQ(fs::file_size(fs::path(documents) / (stem + ".jpg")), 0u);
+}
+
+}  // namespace
+}  // namespace vc
