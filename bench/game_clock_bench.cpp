@@ -60,5 +60,3 @@ void WindowTickWithoutChange(benchmark::State& state) {
 BENCHMARK(WindowTickWithoutChange);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 #include "framework/dib.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vc {
@@ -29,28 +30,42 @@ MemoryDib::MemoryDib(int width, int height, int bitsPerPixel) {
     header_.biBitCount = static_cast<std::uint16_t>(bitsPerPixel);
     const std::size_t size = DibRowStride(width, bitsPerPixel) * static_cast<std::size_t>(height);
     header_.biSizeImage = static_cast<std::uint32_t>(size);
-    bits_.assign(size, 0);
+    bits_ = std::make_unique_for_overwrite<std::uint8_t[]>(size);
 }
 
 std::uint8_t* MemoryDib::TopDownRow(int y) {
     const auto stored = static_cast<std::size_t>(header_.biHeight - 1 - y);
-    return bits_.data() + stored * DibRowStride(header_.biWidth, header_.biBitCount);
+    return bits_.get() + stored * DibRowStride(header_.biWidth, header_.biBitCount);
 }
 
 MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel) {
     if (bitsPerPixel != 24 && bitsPerPixel != 32) {
         throw std::invalid_argument("DibFromBitmap: 24 or 32 bits per pixel");
     }
-    const auto pixelBytes = static_cast<std::size_t>(bitsPerPixel / 8);
     MemoryDib dib(bitmap.Width(), bitmap.Height(), bitsPerPixel);
+    if (bitmap.Empty()) {
+        return dib;
+    }
+    const std::size_t stride = DibRowStride(bitmap.Width(), bitsPerPixel);
     for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint8_t* out = dib.TopDownRow(y);
-        for (int x = 0; x < bitmap.Width(); ++x, out += pixelBytes) {
-            const Rgb& p = bitmap.At(x, y);
-            out[0] = p.b;
-            out[1] = p.g;
-            out[2] = p.r;
+        std::uint8_t* const row = dib.TopDownRow(y);
+        const Rgb* in = &bitmap.At(0, y);
+        std::uint8_t* out = row;
+        if (bitsPerPixel == 32) {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, out += 4) {
+                out[0] = in->b;
+                out[1] = in->g;
+                out[2] = in->r;
+                out[3] = 0;
+            }
+        } else {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, out += 3) {
+                out[0] = in->b;
+                out[1] = in->g;
+                out[2] = in->r;
+            }
         }
+        std::fill(out, row + stride, std::uint8_t{0});
     }
     return dib;
 }

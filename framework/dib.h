@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -40,16 +41,20 @@ class DibPixels {
 
 class MemoryDib final : public DibPixels {
   public:
+    // The rows' contents are left for the caller to write, padding included.
     MemoryDib(int width, int height, int bitsPerPixel);
     const DibInfoHeader& Header() const override { return header_; }
     std::span<const std::uint8_t> ColourTable() const override { return {}; }
-    std::span<const std::uint8_t> Bits() const override { return bits_; }
+    std::span<const std::uint8_t> Bits() const override {
+        return {bits_.get(), header_.biSizeImage};
+    }
     // Row y counted from the top of the picture.
     std::uint8_t* TopDownRow(int y);
 
   private:
     DibInfoHeader header_;
-    std::vector<std::uint8_t> bits_;
+    // Left unset: every byte is written by whoever fills it.
+    std::unique_ptr<std::uint8_t[]> bits_;
 };
 
 // The picture at 24 or 32 bits per pixel: blue, green, red (and a byte of 0 at 32).

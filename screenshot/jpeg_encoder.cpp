@@ -9,8 +9,7 @@
 #include "framework/errors.h"
 #include "framework/texts.h"
 
-// jpeglib.h needs FILE and size_t declared first.
-#include <jpeglib.h>
+#include "screenshot/jpeg_parameters.h"
 // jerror.h after jpeglib.h
 #include <jerror.h>
 
@@ -94,14 +93,7 @@ void Setup(Compression& c, std::vector<std::uint8_t>& out) {
 void CompressRows(Compression& c, const BgrRows& rows) {
     jpeg_compress_struct& info = c.info;
     info.dest = &c.destination.base;
-    info.image_width = static_cast<JDIMENSION>(rows.width);
-    info.image_height = static_cast<JDIMENSION>(rows.height);
-    info.input_components = 3;
-    // The rows hold blue, green, red: read as they are, no reordering.
-    info.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&info);
-    info.dct_method = JDCT_FLOAT;
-    jpeg_set_quality(&info, 100, TRUE);
+    SetScreenshotParameters(info, rows.width, rows.height);
     jpeg_start_compress(&info, TRUE);
     for (int y = 0; y < rows.height; ++y) {
         const auto stored = static_cast<std::size_t>(rows.height - 1 - y);
@@ -130,6 +122,9 @@ int Compress(Compression& c, const BgrRows& rows) {
 
 std::vector<std::uint8_t> EncodeJpeg(const BgrRows& rows) {
     std::vector<std::uint8_t> out;
+    // As much as the raw pixels: more than quality 100 needs in practice, and pages that are
+    // never written cost nothing, while growing would copy what was written.
+    out.reserve(static_cast<std::size_t>(rows.width) * static_cast<std::size_t>(rows.height) * 3);
     const auto compression = std::make_unique<Compression>();
     Setup(*compression, out);
     if (const int code = Compress(*compression, rows); code != 0) {

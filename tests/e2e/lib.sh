@@ -201,3 +201,109 @@ e2e_pixels_unlike() {
     size=$(identify -format '%wx%h' "$1")
     compare -metric AE "$1" -size "$size" "xc:rgb($2)" null: 2>&1 || true
 }
+
+# The stand-in game window with a known picture (gamewin.cpp).
+E2E_GAMEWIN=$(dirname "$VC_PROBE")/gamewin.exe
+E2E_GAME_SIZE=320x240
+
+# e2e_start_game X Y: the stand-in game, its client area's top-left corner at X,Y, in
+# front; E2E_GAME is its window, E2E_GAME_PID its process. Without a window manager Wine
+# draws no frame, so the client area is where the screen shows it.
+e2e_start_game() {
+    [ -f "$E2E_GAMEWIN" ] || session_fail "gamewin.exe is not built ($E2E_GAMEWIN)"
+    E2E_GAME_X=$1 E2E_GAME_Y=$2
+    wine "$E2E_GAMEWIN" VeltriaRune "$1" "$2" >"$E2E_OUT/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    SESSION_PIDS+=($E2E_GAME_PID)
+    e2e_wait_ask 20 "the stand-in game window did not appear" find VLT-CL VeltriaRune
+    E2E_GAME=${ASK[hwnd]}
+    e2e_game_in_front
+}
+
+# e2e_game_in_front: the game window takes the front, and the pointer rests on it, so that
+# the keys typed go to a window of Wine's.
+e2e_game_in_front() {
+    e2e_ask activate "$E2E_GAME" || session_fail "the game window could not take the front"
+    e2e_ask foreground || session_fail "no foreground window"
+    e2e_expect "front window" "${ASK[class]}" VLT-CL
+    session_point_at $((E2E_GAME_X + 160)) $((E2E_GAME_Y + 120))
+}
+
+# e2e_game_picture FILE: what the stand-in game paints in its client area.
+e2e_game_picture() {
+    convert -size "$E2E_GAME_SIZE" xc:black \
+        -fill white -draw 'rectangle 0,0 39,199' -fill yellow -draw 'rectangle 40,0 79,199' \
+        -fill cyan -draw 'rectangle 80,0 119,199' -fill lime -draw 'rectangle 120,0 159,199' \
+        -fill magenta -draw 'rectangle 160,0 199,199' -fill red -draw 'rectangle 200,0 239,199' \
+        -fill blue -draw 'rectangle 240,0 279,199' -fill white -draw 'rectangle 160,200 319,239' \
+        "$1"
+}
+
+# e2e_like_game_picture JPEG: the JPEG, decoded into E2E_OUT/screenshot.png, is the stand-in
+# game's picture (E2E_OUT/expected.png) but for JPEG's small losses. Colour subsampling
+# blurs the bars' edges a little; elsewhere quality 100 changes hardly anything.
+e2e_like_game_picture() {
+    local decoded=$E2E_OUT/screenshot.png mean_error
+    convert "$1" "$decoded"
+    mean_error=$(compare -metric MAE "$decoded" "$E2E_OUT/expected.png" null: 2>&1 |
+        sed 's/.*(\(.*\))/\1/') || true
+    awk -v e="$mean_error" 'BEGIN { exit !(e < 0.015) }' ||
+        session_fail "$(basename "$1") is unlike the game's picture (see $decoded):" \
+            "mean error $mean_error"
+    echo "ok: $(basename "$1") is the game's picture (mean error $mean_error)"
+}
+
+# e2e_screenshot_folder NAME: an empty folder for the clock's screenshots; E2E_SHOTS is it,
+# E2E_SHOTS_WIN the name the program uses.
+e2e_screenshot_folder() {
+    E2E_SHOTS=$E2E_OUT/$1
+    rm -rf "$E2E_SHOTS"
+    mkdir -p "$E2E_SHOTS"
+    E2E_SHOTS_WIN=$(winepath -w "$E2E_SHOTS" 2>/dev/null | tr -d '\r')
+    [ -n "$E2E_SHOTS_WIN" ] || session_fail "winepath gave no Windows path for $E2E_SHOTS"
+}
+
+# The screenshots counted in E2E_SHOTS: a folder the journey does not own (the documents
+# folder) may hold others.
+E2E_SHOT_NAMES='vlt_*'
+
+# e2e_shots [EXTENSION]: the screenshots of that kind (all without one), one name a line.
+e2e_shots() {
+    find "$E2E_SHOTS/" -maxdepth 1 -name "$E2E_SHOT_NAMES.${1:-*}" -printf '%f\n' | sort
+}
+
+# e2e_count_shots EXTENSION: how many screenshots of that kind there are.
+e2e_count_shots() {
+    e2e_shots "$1" | grep -c . || true
+}
+
+# e2e_ctrl_p: Ctrl held, P pressed and released, Ctrl released; each key held long enough
+# for the clock's 10-ms look at the keys.
+e2e_ctrl_p() {
+    xdotool keydown ctrl
+    sleep 0.2
+    xdotool keydown p
+    sleep 0.3
+    xdotool keyup p
+    sleep 0.2
+    xdotool keyup ctrl
+}
+
+# e2e_expect_files_stay WHAT COUNT: a second after WHAT there are still COUNT screenshot
+# files, JPEG and BMP together.
+e2e_expect_files_stay() {
+    sleep 1
+    [ "$(e2e_count_shots '*')" = "$2" ] || session_fail "$1 wrote $(e2e_shots | tr '\n' ' ')"
+    echo "ok: $1 writes nothing"
+}
+
+e2e_has_shots() { [ "$(e2e_count_shots jpg)" -ge "$1" ]; }
+
+# e2e_wait_shots COUNT: waits (5 s at most) until there are COUNT JPEG screenshots, then
+# half a second more, in case more are coming.
+e2e_wait_shots() {
+    e2e_wait_until 5 "no screenshot number $1 within 5 s ($(e2e_count_shots jpg) there)" \
+        e2e_has_shots "$1"
+    sleep 0.5
+    e2e_expect "JPEG screenshots" "$(e2e_count_shots jpg)" "$1"
+}
