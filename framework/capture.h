@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 
 #include "framework/dib.h"
@@ -17,6 +18,10 @@ class Capture {
     // A device-independent copy at `bitsPerPixel` (the system converts the format);
     // EOutOfResources when it cannot be made. Only for a capture with pixels.
     virtual std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const = 0;
+    // Rows top .. top + count - 1 (counted from the top) at `bitsPerPixel`, as a DIB stores
+    // them: the band's bottom row first, each padded to 4 bytes. Lets a reader convert a
+    // band at a time instead of the whole picture.
+    virtual void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const = 0;
 };
 
 }  // namespace vc

@@ -33,40 +33,39 @@ MemoryDib::MemoryDib(int width, int height, int bitsPerPixel) {
     bits_ = std::make_unique_for_overwrite<std::uint8_t[]>(size);
 }
 
-std::uint8_t* MemoryDib::TopDownRow(int y) {
-    const auto stored = static_cast<std::size_t>(header_.biHeight - 1 - y);
-    return bits_.get() + stored * DibRowStride(header_.biWidth, header_.biBitCount);
+void CopyBitmapRows(const Bitmap& bitmap, int bitsPerPixel, int top, int count, std::uint8_t* out) {
+    if (bitsPerPixel != 24 && bitsPerPixel != 32) {
+        throw std::invalid_argument("CopyBitmapRows: 24 or 32 bits per pixel");
+    }
+    if (bitmap.Width() == 0) {
+        return;
+    }
+    const std::size_t stride = DibRowStride(bitmap.Width(), bitsPerPixel);
+    for (int i = 0; i < count; ++i) {
+        std::uint8_t* const row = out + static_cast<std::size_t>(count - 1 - i) * stride;
+        const Rgb* in = &bitmap.At(0, top + i);
+        std::uint8_t* at = row;
+        if (bitsPerPixel == 32) {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, at += 4) {
+                at[0] = in->b;
+                at[1] = in->g;
+                at[2] = in->r;
+                at[3] = 0;
+            }
+        } else {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, at += 3) {
+                at[0] = in->b;
+                at[1] = in->g;
+                at[2] = in->r;
+            }
+        }
+        std::fill(at, row + stride, std::uint8_t{0});
+    }
 }
 
 MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel) {
-    if (bitsPerPixel != 24 && bitsPerPixel != 32) {
-        throw std::invalid_argument("DibFromBitmap: 24 or 32 bits per pixel");
-    }
     MemoryDib dib(bitmap.Width(), bitmap.Height(), bitsPerPixel);
-    if (bitmap.Empty()) {
-        return dib;
-    }
-    const std::size_t stride = DibRowStride(bitmap.Width(), bitsPerPixel);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint8_t* const row = dib.TopDownRow(y);
-        const Rgb* in = &bitmap.At(0, y);
-        std::uint8_t* out = row;
-        if (bitsPerPixel == 32) {
-            for (int x = 0; x < bitmap.Width(); ++x, ++in, out += 4) {
-                out[0] = in->b;
-                out[1] = in->g;
-                out[2] = in->r;
-                out[3] = 0;
-            }
-        } else {
-            for (int x = 0; x < bitmap.Width(); ++x, ++in, out += 3) {
-                out[0] = in->b;
-                out[1] = in->g;
-                out[2] = in->r;
-            }
-        }
-        std::fill(out, row + stride, std::uint8_t{0});
-    }
+    CopyBitmapRows(bitmap, bitsPerPixel, 0, bitmap.Height(), dib.Data());
     return dib;
 }
 

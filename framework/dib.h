@@ -48,8 +48,7 @@ class MemoryDib final : public DibPixels {
     std::span<const std::uint8_t> Bits() const override {
         return {bits_.get(), header_.biSizeImage};
     }
-    // Row y counted from the top of the picture.
-    std::uint8_t* TopDownRow(int y);
+    std::uint8_t* Data() { return bits_.get(); }
 
   private:
     DibInfoHeader header_;
@@ -59,6 +58,8 @@ class MemoryDib final : public DibPixels {
 
 // The picture at 24 or 32 bits per pixel: blue, green, red (and a byte of 0 at 32).
 MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel);
+// Rows top .. top + count - 1 of the picture in the same form, the band's bottom row first.
+void CopyBitmapRows(const Bitmap& bitmap, int bitsPerPixel, int top, int count, std::uint8_t* out);
 
 // The 14-byte BITMAPFILEHEADER of a file holding `info` and a colour table of
 // `colourTableBytes`, then the pixels.

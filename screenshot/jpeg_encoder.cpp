@@ -1,9 +1,11 @@
 #include "screenshot/jpeg_encoder.h"
 
-#include <array>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "framework/errors.h"
@@ -24,10 +26,10 @@ struct ErrorManager {
     int code;
 };
 
+// Appends straight into the caller's buffer, which grows when it is full.
 struct Destination {
     jpeg_destination_mgr base;
-    std::vector<std::uint8_t>* out;
-    std::array<JOCTET, 64 * 1024> chunk;
+    JpegBytes* out;
 };
 
 struct Compression {
@@ -46,88 +48,107 @@ void DropMessage(j_common_ptr) {}
 
 void DropTrace(j_common_ptr, int) {}
 
-void StartChunk(j_compress_ptr info) {
+void StartBuffer(j_compress_ptr info) {
     auto* destination = reinterpret_cast<Destination*>(info->dest);
-    destination->base.next_output_byte = destination->chunk.data();
-    destination->base.free_in_buffer = destination->chunk.size();
+    destination->base.next_output_byte = destination->out->data.get();
+    destination->base.free_in_buffer = destination->out->capacity;
 }
 
-// False when memory ran out; nothing may be thrown into libjpeg.
-bool Append(Destination& destination, std::size_t count) {
-    try {
-        destination.out->insert(destination.out->end(), destination.chunk.data(),
-                                destination.chunk.data() + count);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
-boolean FlushChunk(j_compress_ptr info) {
+// The whole buffer is full: twice the room, the written part kept.
+boolean GrowBuffer(j_compress_ptr info) {
     auto* destination = reinterpret_cast<Destination*>(info->dest);
-    if (!Append(*destination, destination->chunk.size())) {
+    JpegBytes& out = *destination->out;
+    const std::size_t used = out.capacity;
+    void* grown = std::realloc(out.data.get(), used * 2);
+    if (grown == nullptr) {
         ERREXIT(info, JERR_OUT_OF_MEMORY);
     }
-    StartChunk(info);
+    out.data.release();
+    out.data.reset(static_cast<std::uint8_t*>(grown));
+    out.capacity = used * 2;
+    destination->base.next_output_byte = out.data.get() + used;
+    destination->base.free_in_buffer = used;
     return TRUE;
 }
 
-void FinishChunks(j_compress_ptr info) {
+void EndBuffer(j_compress_ptr info) {
     auto* destination = reinterpret_cast<Destination*>(info->dest);
-    if (!Append(*destination, destination->chunk.size() - destination->base.free_in_buffer)) {
-        ERREXIT(info, JERR_OUT_OF_MEMORY);
-    }
+    destination->out->size = destination->out->capacity - destination->base.free_in_buffer;
 }
 
-void Setup(Compression& c, std::vector<std::uint8_t>& out) {
+void Setup(Compression& c, JpegBytes& out) {
     c.info.err = jpeg_std_error(&c.errors.base);
     c.errors.base.error_exit = ExitByJump;
     c.errors.base.output_message = DropMessage;
     c.errors.base.emit_message = DropTrace;
     c.destination.out = &out;
-    c.destination.base.init_destination = StartChunk;
-    c.destination.base.empty_output_buffer = FlushChunk;
-    c.destination.base.term_destination = FinishChunks;
+    c.destination.base.init_destination = StartBuffer;
+    c.destination.base.empty_output_buffer = GrowBuffer;
+    c.destination.base.term_destination = EndBuffer;
 }
 
-void CompressRows(Compression& c, const BgrRows& rows) {
+// The copy converted to 24 bits is made a band of rows at a time: one band of memory
+// instead of a second picture.
+constexpr int kBandRows = 16;
+
+void CompressRows(Compression& c, const Capture& capture, std::uint8_t* band) {
     jpeg_compress_struct& info = c.info;
     info.dest = &c.destination.base;
-    SetScreenshotParameters(info, rows.width, rows.height);
+    SetScreenshotParameters(info, capture.Width(), capture.Height());
     jpeg_start_compress(&info, TRUE);
-    for (int y = 0; y < rows.height; ++y) {
-        const auto stored = static_cast<std::size_t>(rows.height - 1 - y);
-        JSAMPROW row = const_cast<JSAMPROW>(rows.bottomUpBits + stored * rows.stride);
-        jpeg_write_scanlines(&info, &row, 1);
+    const std::size_t stride = DibRowStride(capture.Width(), 24);
+    for (int top = 0; top < capture.Height(); top += kBandRows) {
+        const int count = std::min(kBandRows, capture.Height() - top);
+        // Between the library's calls: an error of the copy never passes through them.
+        capture.CopyRows(24, top, count, band);
+        for (int i = count - 1; i >= 0; --i) {
+            JSAMPROW row = band + static_cast<std::size_t>(i) * stride;
+            jpeg_write_scanlines(&info, &row, 1);
+        }
     }
     jpeg_finish_compress(&info);
 }
 
 // 0 when done, otherwise the library's message code. No object with a destructor lives in
-// this frame, so the jump back skips nothing.
-int Compress(Compression& c, const BgrRows& rows) {
+// the frames the jump back leaves.
+int Compress(Compression& c, const Capture& capture, std::uint8_t* band) {
     if (setjmp(c.errors.jump) != 0) {
-        jpeg_destroy_compress(&c.info);
         return c.errors.code;
     }
     jpeg_create_compress(&c.info);
-    if (rows.width > 0 && rows.height > 0) {
-        CompressRows(c, rows);
+    if (capture.HasPixels()) {
+        CompressRows(c, capture, band);
     }
-    jpeg_destroy_compress(&c.info);
     return 0;
 }
 
+struct DestroyCompression {
+    // Also after an error: destroying twice, or a compressor never made, is harmless.
+    void operator()(Compression* c) const {
+        jpeg_destroy_compress(&c->info);
+        delete c;
+    }
+};
+
 }  // namespace
 
-std::vector<std::uint8_t> EncodeJpeg(const BgrRows& rows) {
-    std::vector<std::uint8_t> out;
+JpegBytes EncodeJpeg(const Capture& capture) {
+    JpegBytes out;
+    if (!capture.HasPixels()) {
+        return out;
+    }
+    const std::size_t stride = DibRowStride(capture.Width(), 24);
     // As much as the raw pixels: more than quality 100 needs in practice, and pages that are
     // never written cost nothing, while growing would copy what was written.
-    out.reserve(static_cast<std::size_t>(rows.width) * static_cast<std::size_t>(rows.height) * 3);
-    const auto compression = std::make_unique<Compression>();
+    out.capacity = stride * static_cast<std::size_t>(capture.Height());
+    out.data.reset(static_cast<std::uint8_t*>(std::malloc(out.capacity)));
+    if (!out.data) {
+        throw std::bad_alloc();
+    }
+    std::vector<std::uint8_t> band(stride * kBandRows);
+    const std::unique_ptr<Compression, DestroyCompression> compression(new Compression());
     Setup(*compression, out);
-    if (const int code = Compress(*compression, rows); code != 0) {
+    if (const int code = Compress(*compression, capture, band.data()); code != 0) {
         char message[64];
         std::snprintf(message, sizeof message, std::string(texts::kJpegErrorFormat.cp932).c_str(),
                       code);

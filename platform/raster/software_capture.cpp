@@ -18,11 +18,24 @@ SoftwareCapture::~SoftwareCapture() {
     }
 }
 
-std::unique_ptr<DibPixels> SoftwareCapture::ToDib(int bitsPerPixel) const {
-    if (failCopies) {
+namespace {
+
+void RefuseWhen(bool fail) {
+    if (fail) {
         throw EOutOfResources(std::string(texts::kOutOfResources.cp932));
     }
+}
+
+}  // namespace
+
+std::unique_ptr<DibPixels> SoftwareCapture::ToDib(int bitsPerPixel) const {
+    RefuseWhen(failCopies);
     return std::make_unique<MemoryDib>(DibFromBitmap(pixels_, bitsPerPixel));
+}
+
+void SoftwareCapture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const {
+    RefuseWhen(failCopies);
+    CopyBitmapRows(pixels_, bitsPerPixel, top, count, out);
 }
 
 }  // namespace vc

@@ -17,6 +17,7 @@ class SoftwareCapture final : public Capture {
     int Height() const override { return pixels_.Height(); }
     int BitsPerPixel() const override { return bitsPerPixel_; }
     std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const override;
+    void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const override;
 
     // Every copy fails as when the system has no resources left.
     bool failCopies = false;

@@ -158,6 +158,20 @@ Win32Capture::~Win32Capture() {
     }
 }
 
+void Win32Capture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const {
+    InfoWithColours info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = size_.width;
+    info.header.biHeight = size_.height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
+    ScreenDc screen;
+    // Scan lines count from the bottom of the picture.
+    const int firstScan = size_.height - top - count;
+    GetDIBits(screen.Get(), bitmap_, static_cast<UINT>(firstScan), static_cast<UINT>(count), out,
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+}
+
 std::unique_ptr<DibPixels> Win32Capture::ToDib(int bitsPerPixel) const {
     return std::make_unique<Win32Dib>(bitmap_, size_, bitsPerPixel);
 }

@@ -20,6 +20,8 @@ class Win32Capture final : public Capture {
     int BitsPerPixel() const override { return bitsPerPixel_; }
     // A DIB section filled by GetDIBits.
     std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const override;
+    // GetDIBits of the band's scan lines into `out`.
+    void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const override;
 
   private:
     Size size_;
