@@ -11,8 +11,8 @@ e2e_ask documents || session_fail "Wine names no documents folder"
 documents_win=${ASK[item_list_path]:-${ASK[path]}}
 E2E_SHOTS=$(winepath -u "$documents_win" 2>/dev/null | tr -d '\r')
 [ -d "$E2E_SHOTS" ] || session_fail "the documents folder $documents_win ($E2E_SHOTS) is missing"
-# The documents folder is the user's: the faked day, years ahead, tells this journey's files
-# from any other, and they are removed again.
+# The faked day, years ahead, tells this journey's files from any other (the prefix's
+# documents folder is its own, but other journeys may save there too); they are removed.
 E2E_SHOT_NAMES='vlt_20300102_*'
 rm -f "$E2E_SHOTS"/vlt_20300102_*
 e2e_also_at_exit "rm -f '$E2E_SHOTS'/vlt_20300102_*"
