@@ -94,17 +94,10 @@ void DrawHud(vc::Bitmap& frame, vc::Rect area, int lines, Noise& noise) {
             const vc::Rgb ink = line == 0 ? vc::Rgb{250, 214, 90} : vc::Rgb{236, 238, 240};
             for (int gy = 0; gy < 7; ++gy) {
                 for (int gx = 0; gx < 5; ++gx) {
-                    if (((bits >> ((gy * 5 + gx) % 32)) & 1u) == 0) {
-                        continue;
-                    }
-                    for (int py = 0; py < dot; ++py) {
-                        for (int px = 0; px < dot; ++px) {
-                            const int x = left + gx * dot + px;
-                            const int y = top + gy * dot + py;
-                            if (x < area.right && y < area.bottom) {
-                                frame.At(x, y) = ink;
-                            }
-                        }
+                    if (((bits >> ((gy * 5 + gx) % 32)) & 1u) != 0) {
+                        const vc::Rect square{left + gx * dot, top + gy * dot,
+                                              left + (gx + 1) * dot, top + (gy + 1) * dot};
+                        frame.Fill(vc::Intersect(square, area), ink);
                     }
                 }
             }

@@ -1,8 +1,6 @@
 #include "clock/clock_lines.h"
 
-#include <algorithm>
-#include <cstdio>
-
+#include "framework/text_format.h"
 #include "framework/texts.h"
 
 namespace vc {
@@ -18,15 +16,6 @@ ShownHour ShowHour(int hour, bool hour24) {
         return {hour, ""};
     }
     return hour >= 12 ? ShownHour{hour - 12, "pm"} : ShownHour{hour, "am"};
-}
-
-// snprintf into a fixed buffer: every piece has a small, known upper bound.
-template <typename... Args>
-std::string Printf(std::string_view format, Args... args) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, std::string(format).c_str(), args...);
-    const int kept = n < 0 ? 0 : std::min(n, static_cast<int>(sizeof buffer) - 1);
-    return std::string(buffer, static_cast<std::size_t>(kept));
 }
 
 std::string FormatTime(const ShownHour& shown, int minute, int second) {

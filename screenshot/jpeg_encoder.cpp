@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/errors.h"
+#include "framework/text_format.h"
 #include "framework/texts.h"
 
 #include "screenshot/jpeg_parameters.h"
@@ -149,10 +150,7 @@ JpegBytes EncodeJpeg(const Capture& capture) {
     const std::unique_ptr<Compression, DestroyCompression> compression(new Compression());
     Setup(*compression, out);
     if (const int code = Compress(*compression, capture, band.data()); code != 0) {
-        char message[64];
-        std::snprintf(message, sizeof message, std::string(texts::kJpegErrorFormat.cp932).c_str(),
-                      code);
-        throw EJPEG(message);
+        throw EJPEG(Printf(texts::kJpegErrorFormat.cp932, code));
     }
     return out;
 }

@@ -1,9 +1,7 @@
 #include "screenshot/output_file.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "framework/errors.h"
+#include "framework/text_format.h"
 #include "framework/texts.h"
 
 namespace vc {
@@ -11,10 +9,7 @@ namespace vc {
 std::unique_ptr<OutputFile> CreateScreenshotFile(Shell& files, const std::string& path) {
     auto file = files.CreateOutputFile(path);
     if (!file) {
-        const std::string format(texts::kCannotCreateFileFormat.cp932);
-        std::vector<char> message(format.size() + path.size() + 1);
-        std::snprintf(message.data(), message.size(), format.c_str(), path.c_str());
-        throw EFCreateError(message.data());
+        throw EFCreateError(FillIn(texts::kCannotCreateFileFormat.cp932, path));
     }
     return file;
 }

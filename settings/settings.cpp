@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "framework/errors.h"
+#include "framework/text_format.h"
 #include "framework/texts.h"
 #include "settings/value_rules.h"
 
@@ -120,9 +121,7 @@ void SaveSettings(Profile& profile, const SettingsPlaces& places, const std::str
     for (SettingKey key : kSaveOrder) {
         const SettingDefinition& d = Definition(key);
         if (!profile.WriteString(d.section, d.key, WriteSetting(places.Get(key)))) {
-            std::string message(texts::kCannotWriteFormat.cp932);
-            message.replace(message.find("%s"), 2, settingsPath);
-            throw EIniFileException(message);
+            throw EIniFileException(FillIn(texts::kCannotWriteFormat.cp932, settingsPath));
         }
     }
 }

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 namespace vc {
-namespace {
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') {
@@ -17,6 +16,8 @@ int HexDigit(char c) {
     }
     return -1;
 }
+
+namespace {
 
 std::optional<std::int32_t> ParseHex(std::string_view digits) {
     if (digits.empty()) {

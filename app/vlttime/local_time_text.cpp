@@ -1,10 +1,9 @@
 #include "app/vlttime/local_time_text.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "clock/local_calendar.h"
+#include "framework/text_format.h"
 
 namespace vc::vlttime {
 namespace {
@@ -80,13 +79,6 @@ class FieldReader {
     std::size_t pos_ = 0;
     std::string problem_;
 };
-
-template <typename... Args>
-std::string Printf(const char* format, Args... args) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-    return n < 0 ? std::string() : std::string(buffer, std::min<std::size_t>(n, sizeof buffer - 1));
-}
 
 std::string RangeProblem(const SystemTime& t) {
     if (t.wYear < kFirstYear) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/screen_dc.h"
 #include "platform/win32/wide_text.h"
 
 namespace vc {
@@ -14,19 +15,6 @@ COLORREF ToColorRef(Rgb c) {
 RECT ToRECT(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
-
-// A screen DC for the lifetime of one measurement.
-class ScreenDc {
-  public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
 
 }  // namespace
 

@@ -4,25 +4,18 @@
 
 #include "framework/errors.h"
 #include "framework/texts.h"
+#include "platform/win32/screen_dc.h"
 
 namespace vc {
 namespace {
 
-class ScreenDc {
-  public:
-    ScreenDc() : dc_(GetDC(nullptr)) {
-        if (dc_ == nullptr) {
-            ThrowOutOfResources();
-        }
+// A capture cannot do without the screen's DC.
+HDC Required(const ScreenDc& screen) {
+    if (screen.Get() == nullptr) {
+        ThrowOutOfResources();
     }
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
+    return screen.Get();
+}
 
 class MemoryDc {
   public:
@@ -52,6 +45,18 @@ struct InfoWithColours {
     RGBQUAD colours[256];
 };
 
+// What is asked of GetDIBits and CreateDIBSection: the whole picture, bottom-up, at
+// `bitsPerPixel`.
+InfoWithColours DibRequest(Size size, int bitsPerPixel) {
+    InfoWithColours info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = size.width;
+    info.header.biHeight = size.height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
+    return info;
+}
+
 DibInfoHeader FromSystem(const BITMAPINFOHEADER& h) {
     return DibInfoHeader{h.biSize,          h.biWidth,       h.biHeight,      h.biPlanes,
                          h.biBitCount,      h.biCompression, h.biSizeImage,   h.biXPelsPerMeter,
@@ -61,21 +66,16 @@ DibInfoHeader FromSystem(const BITMAPINFOHEADER& h) {
 class Win32Dib final : public DibPixels {
   public:
     Win32Dib(HBITMAP capture, Size size, int bitsPerPixel) {
-        InfoWithColours info{};
-        info.header.biSize = sizeof(BITMAPINFOHEADER);
-        info.header.biWidth = size.width;
-        info.header.biHeight = size.height;
-        info.header.biPlanes = 1;
-        info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
-        ScreenDc screen;
+        InfoWithColours info = DibRequest(size, bitsPerPixel);
+        const ScreenDc screen;
+        const HDC dc = Required(screen);
         auto* asInfo = reinterpret_cast<BITMAPINFO*>(&info);
         void* bits = nullptr;
-        section_ = CreateDIBSection(screen.Get(), asInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
+        section_ = CreateDIBSection(dc, asInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (section_ == nullptr) {
             ThrowOutOfResources();
         }
-        GetDIBits(screen.Get(), capture, 0, static_cast<UINT>(size.height), bits, asInfo,
-                  DIB_RGB_COLORS);
+        GetDIBits(dc, capture, 0, static_cast<UINT>(size.height), bits, asInfo, DIB_RGB_COLORS);
         DIBSECTION described{};
         GetObjectA(section_, sizeof described, &described);
         header_ = FromSystem(described.dsBmih);
@@ -131,17 +131,18 @@ void ThrowOutOfResources() {
 }
 
 Win32Capture::Win32Capture(HWND source, Size size) : size_(size) {
-    ScreenDc screen;
-    bitsPerPixel_ = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
+    const ScreenDc screen;
+    const HDC dc = Required(screen);
+    bitsPerPixel_ = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
     if (!HasPixels()) {
         return;
     }
-    bitmap_ = CreateCompatibleBitmap(screen.Get(), size.width, size.height);
+    bitmap_ = CreateCompatibleBitmap(dc, size.width, size.height);
     if (bitmap_ == nullptr) {
         ThrowOutOfResources();
     }
     try {
-        MemoryDc memory(screen.Get(), bitmap_);
+        MemoryDc memory(dc, bitmap_);
         PatBlt(memory.Get(), 0, 0, size.width, size.height, WHITENESS);
         HDC from = GetDC(source);
         BitBlt(memory.Get(), 0, 0, size.width, size.height, from, 0, 0, SRCCOPY);
@@ -159,17 +160,12 @@ Win32Capture::~Win32Capture() {
 }
 
 void Win32Capture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const {
-    InfoWithColours info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = size_.width;
-    info.header.biHeight = size_.height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
-    ScreenDc screen;
+    InfoWithColours info = DibRequest(size_, bitsPerPixel);
+    const ScreenDc screen;
     // Scan lines count from the bottom of the picture.
     const int firstScan = size_.height - top - count;
-    GetDIBits(screen.Get(), bitmap_, static_cast<UINT>(firstScan), static_cast<UINT>(count), out,
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    GetDIBits(Required(screen), bitmap_, static_cast<UINT>(firstScan), static_cast<UINT>(count),
+              out, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
 }
 
 std::unique_ptr<DibPixels> Win32Capture::ToDib(int bitsPerPixel) const {

@@ -1,6 +1,5 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 
 #include "app/vlttime/strip_render.h"
 #include "tests/unit/local_time_fixture.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace vc::test {
 
@@ -26,17 +26,12 @@ class ClockWindow : public testing::Test {
 // A program folder of its own, with the settings file beside the program.
 class ClockWindowInFolder : public testing::Test {
   protected:
-    ClockWindowInFolder() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("vc-settings-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
+    ClockWindowInFolder() : folder(scratch.path) {
         std::filesystem::create_directories(folder / "Docs");
         program = (folder / "VeltriaClock.exe").string();
         settings = (folder / "VeltriaClock.ini").string();
         documents = (folder / "Docs").string();
     }
-    ~ClockWindowInFolder() override { std::filesystem::remove_all(folder); }
 
     void WriteSettings(const std::string& text) {
         std::ofstream(settings, std::ios::binary) << text;
@@ -55,6 +50,7 @@ class ClockWindowInFolder : public testing::Test {
         strip.Application().Dispatch([&] { strip.Form().SaveSettings(); });
     }
 
+    ScratchFolder scratch;
     std::filesystem::path folder;
     std::string program;
     std::string settings;

@@ -44,14 +44,7 @@ class ClockWindowScreenshot : public test::ClockWindowInFolder {
         Desktop().Release(VK_CONTROL_KEY);
         TickHotkey();
     }
-    std::vector<std::string> Shots() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(documents)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Shots() const { return test::FileNames(documents); }
     std::string ErrorBoxes() {
         std::string shown;
         for (const std::string& box : strip->System().errorBoxes) {

@@ -1,7 +1,4 @@
 #pragma once
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -10,37 +7,9 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace vc::test {
-
-// A folder of its own for one test, removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        path = std::filesystem::temp_directory_path() /
-               ("vc-shots-" + std::to_string(::getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // As the program names files: the folder, "\", the name.
-    std::string Windows(const std::string& name) const { return path.string() + "\\" + name; }
-    std::filesystem::path File(const std::string& name) const { return path / name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::filesystem::path path;
-};
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
