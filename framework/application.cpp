@@ -3,16 +3,40 @@
 #include <cctype>
 #include <exception>
 
+#include "framework/text_prefix.h"
+
 namespace vc {
 
+namespace {
+
+// The bytes of the CP932 character that starts at `at`.
+std::size_t CharacterSize(std::string_view cp932, std::size_t at) {
+    return IsLeadByte(static_cast<unsigned char>(cp932[at])) && at + 1 < cp932.size() ? 2 : 1;
+}
+
+// A trail byte may be "\\" or a letter; only whole characters count.
+std::string_view FileName(std::string_view path) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < path.size(); i += CharacterSize(path, i)) {
+        if (path[i] == '\\' || path[i] == '/') {
+            start = i + 1;
+        }
+    }
+    return path.substr(start);
+}
+
+}  // namespace
+
 std::string ApplicationTitle(std::string_view programPath) {
-    const std::size_t slash = programPath.find_last_of("\\/");
-    std::string_view name =
-        slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
-    name = name.substr(0, name.find('.'));
+    std::string_view name = FileName(programPath);
+    name = name.substr(0, name.find('.'));  // "." is never a trail byte
     std::string title(name);
-    for (std::size_t i = 1; i < title.size(); ++i) {
-        title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
+    for (std::size_t i = title.empty() ? 0 : CharacterSize(title, 0); i < title.size();) {
+        const std::size_t size = CharacterSize(title, i);
+        if (size == 1) {
+            title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
+        }
+        i += size;
     }
     return title;
 }

@@ -9,6 +9,7 @@ namespace vc {
 
 // The program's title from its file: no folder, nothing from the first "."; the first
 // character as it is, the rest in lower case ("VeltriaClock.exe" gives "Veltriaclock").
+// Characters, not bytes: a CP932 double-byte character is kept whole.
 std::string ApplicationTitle(std::string_view programPath);
 
 // The error box's text: the message, with "." appended when its last byte sorts after ".".

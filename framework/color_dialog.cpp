@@ -1,16 +1,29 @@
 #include "framework/color_dialog.h"
 
+#include <stdexcept>
+
+#include "framework/controls.h"
 #include "framework/errors.h"
 #include "framework/platform.h"
 
 namespace vc {
 
 bool TColorDialog::Execute() {
-    const std::optional<TColor> chosen = System().PickColor(color_, customColors_);
+    const std::optional<TColor> chosen = System().PickColor(color_, customColors_, NearWindow());
     if (chosen) {
         color_ = *chosen;
     }
     return chosen.has_value();
+}
+
+const NativeWindow& TColorDialog::NearWindow() const {
+    for (const TComponent* owner = Owner(); owner != nullptr; owner = owner->Owner()) {
+        const auto* control = dynamic_cast<const TWinControl*>(owner);
+        if (control != nullptr && control->Window() != nullptr) {
+            return *control->Window();
+        }
+    }
+    throw std::logic_error("a colour dialog opens from a shown window");
 }
 
 bool TColorDialog::SetProperty(std::string_view name, const LayoutValue& value,

@@ -5,6 +5,8 @@
 
 namespace vc {
 
+class NativeWindow;
+
 // The system's colour dialog; Color is the colour it starts with and the one confirmed.
 class TColorDialog : public TComponent {
   public:
@@ -21,6 +23,10 @@ class TColorDialog : public TComponent {
                      LayoutContext& context) override;
 
   private:
+    // The window of the form that owns the dialog: where it opens when the program has no
+    // active window.
+    const NativeWindow& NearWindow() const;
+
     TColor color_ = clBlack;
     std::array<TColor, 16> customColors_{};
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/color.h"
+#include "framework/mouse.h"
 
 namespace vc {
 
@@ -15,7 +16,6 @@ class TForm;
 class WindowSystem;
 using TObject = TComponent;
 using TNotifyEvent = std::function<void(TObject* sender)>;
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using TShiftState = unsigned;  // ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle flags
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;

@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vc {
 
@@ -76,6 +77,9 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::RemoveControl(TControl& control) {
+    if (pressed_ == &control) {
+        pressed_ = nullptr;
+    }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
 }
 
@@ -99,13 +103,16 @@ void TWinControl::CreateChildWindows() {
 }
 
 void TWinControl::SetBounds(const Rect& bounds) {
+    Place(Point{bounds.left, bounds.top}, Size{bounds.Width(), bounds.Height()});
+}
+
+void TWinControl::Place(Point topLeft, Size size) {
     if (window_ == nullptr) {
-        TControl::SetBounds(bounds);
+        // Only the layout places a control before its window exists.
+        TControl::SetBounds(ClampedRectAt(topLeft, size));
         return;
     }
-    // The system may place the window elsewhere than asked.
-    window_->SetBounds(bounds);
-    TControl::SetBounds(window_->Bounds());
+    window_->Place(topLeft, size);
 }
 
 void TWinControl::PaintWindow(Canvas& canvas, const Rect& area) {
@@ -121,17 +128,30 @@ void TWinControl::PaintWindow(Canvas& canvas, const Rect& area) {
     }
 }
 
-void TWinControl::ClickWindow(Point at) {
-    // The topmost graphic control under the point takes the click.
+TControl* TWinControl::GraphicControlAt(Point at) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* control = *it;
         if (control->Visible() && dynamic_cast<TWinControl*>(control) == nullptr &&
             control->BoundsRect().Contains(at)) {
-            if (control->OnClick) {
-                Dispatch([control] { control->OnClick(control); });
-            }
-            return;
+            return control;
         }
+    }
+    return nullptr;
+}
+
+void TWinControl::MouseDown(TMouseButton button, Point at) {
+    if (button == TMouseButton::mbLeft) {
+        pressed_ = GraphicControlAt(at);
+    }
+}
+
+void TWinControl::MouseUp(TMouseButton button, Point at) {
+    if (button != TMouseButton::mbLeft) {
+        return;
+    }
+    TControl* control = std::exchange(pressed_, nullptr);
+    if (control != nullptr && control == GraphicControlAt(at) && control->OnClick) {
+        Dispatch([control] { control->OnClick(control); });
     }
 }
 

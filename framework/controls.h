@@ -65,9 +65,16 @@ class TWinControl : public TControl, public WindowClient {
     // Makes the native windows of this control's windowed children.
     void CreateChildWindows();
     void SetBounds(const Rect& bounds) override;
+    // Once the window exists, its bounds are the ones the system reports.
+    void Place(Point topLeft, Size size);
 
     void PaintWindow(Canvas& canvas, const Rect& area) override;
-    void ClickWindow(Point at) override;
+    // A click is a left press and release on the same graphic control, as on any Windows
+    // control; the topmost visible one under the point takes it.
+    void MouseDown(TMouseButton button, Point at) override;
+    void MouseUp(TMouseButton button, Point at) override;
+    void MouseCancelled() override { pressed_ = nullptr; }
+    void BoundsChanged(const Rect& bounds) override { TControl::SetBounds(bounds); }
 
   protected:
     // The window's own colour under its controls.
@@ -75,8 +82,11 @@ class TWinControl : public TControl, public WindowClient {
     void SetWindow(std::unique_ptr<NativeWindow> window) { window_ = std::move(window); }
 
   private:
+    TControl* GraphicControlAt(Point at) const;
+
     std::vector<TControl*> controls_;
     std::unique_ptr<NativeWindow> window_;
+    TControl* pressed_ = nullptr;  // where the left button went down
 };
 
 }  // namespace vc

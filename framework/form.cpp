@@ -30,11 +30,11 @@ void TForm::SetCaption(std::string cp932) {
 }
 
 void TForm::SetClientSize(int width, int height) {
-    SetBounds(RectAt(Left(), Top(), width, height));
+    Place(Point{Left(), Top()}, Size{width, height});
 }
 
 void TForm::SetPosition(int left, int top) {
-    SetBounds(RectAt(left, top, Width(), Height()));
+    Place(Point{left, top}, Size{Width(), Height()});
 }
 
 void TForm::SetDoubleBuffered(bool on) {

@@ -12,6 +12,7 @@
 #include "framework/capture.h"
 #include "framework/color.h"
 #include "framework/geometry.h"
+#include "framework/mouse.h"
 #include "framework/system_time.h"
 
 namespace vc {
@@ -61,11 +62,19 @@ class WindowClient {
     virtual ~WindowClient() = default;
     // Draw `area` (client coordinates) of the window.
     virtual void PaintWindow(Canvas& canvas, const Rect& area) = 0;
-    // A left click on the window's client area, in client coordinates.
-    virtual void ClickWindow(Point at) = 0;
+    // A mouse button pressed or released over the client area (client coordinates). A
+    // window keeps the mouse from a press to its release, so the release comes here too.
+    virtual void MouseDown(TMouseButton button, Point at) = 0;
+    virtual void MouseUp(TMouseButton button, Point at) = 0;
+    // The mouse was taken away between a press and its release.
+    virtual void MouseCancelled() = 0;
     // A top-level window is about to move to `proposed` (screen coordinates); the client
     // may change where it goes.
     virtual void PositionChanging(Point& proposed) { (void)proposed; }
+    // Where the system has placed the window, whoever moved it (the program, the user's
+    // drag, a display change): top-level windows in screen coordinates, child windows in
+    // their parent's client coordinates.
+    virtual void BoundsChanged(const Rect& bounds) = 0;
     // Where a point of the window counts as its caption, pressing there drags the window.
     virtual bool DragsByAnyPoint() const { return false; }
     // A message of the program's own (see kTrayNotify, kTaskbarCreated); true if handled.
@@ -106,13 +115,6 @@ using WindowId = std::uintptr_t;
 // The window class of the game client's top-level window.
 inline constexpr const char* kGameWindowClass = "VLT-CL";
 
-struct Size {
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const Size&, const Size&) = default;
-};
-
 // The rest of the desktop that the clock looks at and acts on.
 class Desktop {
   public:
@@ -147,9 +149,11 @@ inline constexpr int VK_P_KEY = 0x50;
 class NativeWindow {
   public:
     virtual ~NativeWindow() = default;
-    // Top-level windows: screen coordinates; child windows: the parent's client coordinates.
-    // Borderless, so the outer rectangle is the client area.
-    virtual void SetBounds(const Rect& bounds) = 0;
+    // Asks the system to place the window. Top-level windows: screen coordinates (the
+    // system may put them elsewhere); child windows: the parent's client coordinates.
+    // Borderless, so the outer rectangle is the client area. Where the window ends up
+    // reaches the client through BoundsChanged.
+    virtual void Place(Point topLeft, Size size) = 0;
     virtual Rect Bounds() const = 0;
     virtual void SetCaption(std::string_view cp932) = 0;
     virtual void Invalidate(const Rect& area) = 0;
@@ -197,7 +201,9 @@ class WindowSystem {
     virtual void ShowErrorBox(std::string_view cp932Message, std::string_view title) = 0;
     // The colour dialog, preset to `initial`; the chosen colour, or nothing when cancelled.
     // `custom` holds the dialog's 16 custom colours and keeps what the user makes of them.
-    virtual std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) = 0;
+    // It opens on the monitor of the program's active window, else of `anchor`.
+    virtual std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
+                                            const NativeWindow& anchor) = 0;
     // Ends the message loop once the current handler returns.
     virtual void Terminate() = 0;
     // Handles the messages already waiting, without waiting for more.

@@ -6,6 +6,7 @@
 #include "clock/clock_lines.h"
 #include "clock/game_time.h"
 #include "framework/texts.h"
+#include "window/desktop_clamp.h"
 
 namespace vc {
 namespace {
@@ -95,15 +96,9 @@ void TFormVT555::ShowRealTime(bool show) {
 }
 
 void TFormVT555::PositionChanging(Point& proposed) {
-    const Rect area = System().MonitorRectNear(RectAt(proposed.x, proposed.y, Width(), Height()));
-    proposed.x = std::max(proposed.x, area.left);
-    proposed.y = std::max(proposed.y, area.top);
-    if (proposed.x + Width() >= area.right) {
-        proposed.x = area.right - Width();
-    }
-    if (proposed.y + Height() >= area.bottom) {
-        proposed.y = area.bottom - Height();
-    }
+    // The window's size as it stands, not the one proposed with the move.
+    const Size size{Width(), Height()};
+    proposed = KeepOnArea(proposed, size, System().MonitorRectNear(ClampedRectAt(proposed, size)));
 }
 
 void TFormVT555::FormDestroy(TObject*) {
@@ -120,7 +115,7 @@ bool TFormVT555::HandleMessage(std::uint32_t message, std::uint64_t wParam, std:
 }
 
 void TFormVT555::ImageXClick(TObject*) {
-    PopupMenuC->Popup(Point{Left(), Top() + 28});
+    PopupMenuC->Popup(Point{Left(), Top() + kMenuBelowTop});
 }
 
 void TFormVT555::TimerVTTimer(TObject*) {

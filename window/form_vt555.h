@@ -112,6 +112,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 };
 
 inline constexpr int kStripHeight = 38;
+// The corner button's menu opens this far below the strip's top-left corner.
+inline constexpr int kMenuBelowTop = 28;
 inline constexpr const char* kLauncherPath = "D:\\Game\\VeltriaRune\\VLTLauncher.exe";
 inline constexpr const char* kLauncherFolder = "D:\\Game\\VeltriaRune";
 inline constexpr int kNarrowWidth = 175;

@@ -8,12 +8,12 @@ HeadlessWindow::~HeadlessWindow() {
     system_.Forget(*this);
 }
 
-void HeadlessWindow::SetBounds(const Rect& bounds) {
-    Point at{bounds.left, bounds.top};
+void HeadlessWindow::SystemPlaces(Point topLeft, Size size) {
     if (parent_ == nullptr) {
-        client_.PositionChanging(at);
+        client_.PositionChanging(topLeft);
     }
-    bounds_ = RectAt(at.x, at.y, bounds.Width(), bounds.Height());
+    bounds_ = ClampedRectAt(topLeft, size);
+    client_.BoundsChanged(bounds_);
 }
 
 class HeadlessWindowSystem::Handle final : public TimerHandle {
@@ -72,8 +72,10 @@ int HeadlessWindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, 
     return std::exchange(nextMenuChoice, -1);
 }
 
-std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array<TColor, 16>&) {
+std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array<TColor, 16>&,
+                                                      const NativeWindow& anchor) {
     colourDialogs.push_back(initial);
+    colourDialogsNear.push_back(&anchor);
     return std::exchange(nextColourChoice, std::nullopt);
 }
 

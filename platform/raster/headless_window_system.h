@@ -27,12 +27,20 @@ class HeadlessWindow final : public NativeWindow {
     HeadlessWindow(const HeadlessWindow&) = delete;
     HeadlessWindow& operator=(const HeadlessWindow&) = delete;
 
-    void SetBounds(const Rect& bounds) override;
+    // The program's request takes the system's path (SystemPlaces).
+    void Place(Point topLeft, Size size) override { SystemPlaces(topLeft, size); }
     Rect Bounds() const override { return bounds_; }
     void SetCaption(std::string_view cp932) override { caption_ = cp932; }
     void Invalidate(const Rect& area) override { invalidated_.push_back(area); }
     void SetDoubleBuffered(bool on) override { doubleBuffered_ = on; }
     void Show() override { shown_ = true; }
+
+    // The system moves the window as when the user drags it: a top-level window's client
+    // may adjust the position first, then hears where it went.
+    void SystemMoves(Point topLeft) {
+        SystemPlaces(topLeft, Size{bounds_.Width(), bounds_.Height()});
+    }
+    void SystemPlaces(Point topLeft, Size size);
 
     WindowClient& Client() const { return client_; }
     HeadlessWindow* Parent() const { return parent_; }
@@ -69,7 +77,8 @@ class HeadlessWindowSystem : public WindowSystem {
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
-    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) override;
+    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
+                                    const NativeWindow& anchor) override;
     void Terminate() override { terminated = true; }
     void ProcessMessages() override { ++messagePasses; }
     std::uintptr_t ApplicationIcon() const override { return kIcon; }
@@ -95,8 +104,10 @@ class HeadlessWindowSystem : public WindowSystem {
     static constexpr std::uintptr_t kIcon = 0x1C0;
     ScriptedDesktop scripted;
     RecordingNotificationArea tray;
-    // The colour dialog: each opening's preset, and what the next one answers.
+    // The colour dialog: each opening's preset and the window it opened near, and what the
+    // next one answers.
     std::vector<TColor> colourDialogs;
+    std::vector<const NativeWindow*> colourDialogsNear;
     std::optional<TColor> nextColourChoice;
     bool terminated = false;
     int messagePasses = 0;

@@ -2,13 +2,15 @@
 // commdlg.h after windows.h
 #include <commdlg.h>
 
+#include "platform/win32/win32_window.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vc {
 namespace {
 
-// Centres the dialog horizontally on the monitor of the active window (else the owner's)
-// with its top at a third of the free height; nothing else about it changes.
+// Centres the dialog horizontally on the monitor of the active window (else of the window
+// passed in lCustData) with its top at a third of the free height; nothing else about it
+// changes.
 UINT_PTR CALLBACK CentreOnInit(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
         return 0;
@@ -33,7 +35,8 @@ UINT_PTR CALLBACK CentreOnInit(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 
 }  // namespace
 
-std::optional<TColor> Win32WindowSystem::PickColor(TColor initial, std::array<TColor, 16>& custom) {
+std::optional<TColor> Win32WindowSystem::PickColor(TColor initial, std::array<TColor, 16>& custom,
+                                                   const NativeWindow& anchor) {
     std::array<COLORREF, 16> colours{};
     for (std::size_t i = 0; i < colours.size(); ++i) {
         colours[i] = custom[i];
@@ -45,7 +48,8 @@ std::optional<TColor> Win32WindowSystem::PickColor(TColor initial, std::array<TC
     dialog.lpCustColors = colours.data();
     dialog.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     dialog.lpfnHook = CentreOnInit;
-    dialog.lCustData = reinterpret_cast<LPARAM>(ApplicationWindow());
+    // Not the hidden application window: it stands at 0,0, maybe on another monitor.
+    dialog.lCustData = reinterpret_cast<LPARAM>(static_cast<const Win32Window&>(anchor).Handle());
     const bool chosen = ::ChooseColorA(&dialog) != FALSE;
     for (std::size_t i = 0; i < colours.size(); ++i) {
         custom[i] = colours[i];

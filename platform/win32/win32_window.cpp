@@ -1,5 +1,7 @@
 #include "platform/win32/win32_window.h"
 
+#include <windowsx.h>
+
 #include <exception>
 
 #include "platform/win32/gdi_canvas.h"
@@ -68,8 +70,8 @@ Win32Window::~Win32Window() {
     }
 }
 
-void Win32Window::SetBounds(const Rect& bounds) {
-    SetWindowPos(handle_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+void Win32Window::Place(Point topLeft, Size size) {
+    SetWindowPos(handle_, nullptr, topLeft.x, topLeft.y, size.width, size.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -127,9 +129,18 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return HTCAPTION;
             }
             break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            return MouseButton(TMouseButton::mbLeft, true, lParam);
         case WM_LBUTTONUP:
-            client_.ClickWindow(
-                Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return MouseButton(TMouseButton::mbLeft, false, lParam);
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return MouseButton(TMouseButton::mbRight, true, lParam);
+        case WM_RBUTTONUP:
+            return MouseButton(TMouseButton::mbRight, false, lParam);
+        case WM_CAPTURECHANGED:
+            client_.MouseCancelled();
             return 0;
         case WM_WINDOWPOSCHANGING: {
             auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
@@ -141,6 +152,11 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
+        case WM_WINDOWPOSCHANGED:
+            // The user's drag and display changes move the window too: the client learns
+            // every place the system gives it.
+            client_.BoundsChanged(Bounds());
+            break;  // DefWindowProc still sends WM_MOVE and WM_SIZE
         case WM_CLOSE:
             if (topLevel_) {
                 PostQuitMessage(0);
@@ -159,6 +175,22 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+LRESULT Win32Window::MouseButton(TMouseButton button, bool down, LPARAM lParam) {
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (down) {
+        // The release comes here even off the window, so a press and release make a click
+        // only on the same control.
+        SetCapture(handle_);
+        client_.MouseDown(button, at);
+        return 0;
+    }
+    client_.MouseUp(button, at);
+    if (GetCapture() == handle_) {
+        ReleaseCapture();
+    }
+    return 0;
 }
 
 void Win32Window::Paint() {

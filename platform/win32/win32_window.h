@@ -26,7 +26,7 @@ class Win32Window final : public NativeWindow {
 
     HWND Handle() const { return handle_; }
 
-    void SetBounds(const Rect& bounds) override;
+    void Place(Point topLeft, Size size) override;
     Rect Bounds() const override;
     void SetCaption(std::string_view cp932) override;
     void Invalidate(const Rect& area) override;
@@ -39,6 +39,7 @@ class Win32Window final : public NativeWindow {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    LRESULT MouseButton(TMouseButton button, bool down, LPARAM lParam);
 
     Win32WindowSystem& system_;
     WindowClient& client_;

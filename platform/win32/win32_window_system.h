@@ -34,7 +34,8 @@ class Win32WindowSystem final : public WindowSystem {
     Rgb ResolveColor(TColor colour) const override;
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
-    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom) override;
+    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
+                                    const NativeWindow& anchor) override;
     void Terminate() override { PostQuitMessage(0); }
     void ProcessMessages() override;
     std::uintptr_t ApplicationIcon() const override;

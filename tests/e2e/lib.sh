@@ -182,6 +182,11 @@ e2e_drag() {
     done
     sleep 0.2
     xdotool mouseup 1
+    # Without a window manager, Wine's move loop misses xdotool's release and would keep the
+    # window under the pointer whenever it passes over it again; Return ends the loop where
+    # the window stands (on Windows the release ends it, and Return then does nothing).
+    sleep 0.1
+    xdotool key Return
     sleep 0.3
 }
 

@@ -11,6 +11,12 @@
 
 namespace vc::test {
 
+// A press and a release of `button` at the same point of the window.
+inline void Click(WindowClient& window, Point at, TMouseButton button = TMouseButton::mbLeft) {
+    window.MouseDown(button, at);
+    window.MouseUp(button, at);
+}
+
 // The clock window on the scripted desktop, started at a local time.
 class ClockWindow : public testing::Test {
   protected:

@@ -27,7 +27,7 @@ TEST_F(ClockWindowCommands, TheLauncherItemHidesWhileTheGameRuns) {
     system.scripted.OpenWindow("VLT-CL");
     Tick();
     EXPECT_FALSE(form.Popup_execute->Visible());
-    form.PanelX->ClickWindow(Point{5, 5});
+    test::Click(*form.PanelX, Point{5, 5});
     ASSERT_EQ(system.menus.size(), 1u);
     EXPECT_EQ(Cp932ToUtf8(system.menus[0].entries[0].caption), "24時間表記(&2)");
     system.scripted.windows.clear();

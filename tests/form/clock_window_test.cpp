@@ -28,7 +28,7 @@ TEST_F(ClockWindowStart, CreationSetsSizeCaptionBufferingAndBand) {
 
 TEST_F(ClockWindowStart, ClickingTheButtonOpensTheMenuBelowTheStripCorner) {
     strip.System().nextMenuChoice = -1;
-    Form().PanelX->ClickWindow(Point{9, 9});
+    test::Click(*Form().PanelX, Point{9, 9});
     ASSERT_EQ(strip.System().menus.size(), 1u);
     const auto& shown = strip.System().menus[0];
     EXPECT_EQ(shown.at, (Point{0, 28}));

@@ -14,6 +14,30 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase) {
     EXPECT_EQ(ApplicationTitle("ABC"), "Abc");
 }
 
+// CP932: "ア" is 83 41 ("ヂ" 83 61 if its trail byte were lowered), "表" is 95 5C.
+TEST(ApplicationTitle, LowersCharactersNotTheTrailBytesOfJapaneseOnes) {
+    struct Case {
+        const char* path;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"C:\\Games\\\x83\x41\x83\x41"
+         "Clock.exe",
+         "\x83\x41\x83\x41"
+         "clock"},
+        {"C:\\Games\\XY\x83\x41Z.exe", "Xy\x83\x41z"},
+        {"C:\\x\\\x95\x5C"
+         "Clock.exe",
+         "\x95\x5C"
+         "clock"},
+        {"C:\\\x95\x5C\\VeltriaClock.exe", "Veltriaclock"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ApplicationTitle(c.path), c.title) << c.path;
+    }
+}
+
 TEST(ErrorBoxText, AppendsAStopAfterBytesSortingAfterIt) {
     EXPECT_EQ(ErrorBoxText("disk full"), "disk full.");
     EXPECT_EQ(ErrorBoxText("done."), "done.");

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace vc {
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+}  // namespace vc

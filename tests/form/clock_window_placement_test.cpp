@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "tests/form/clock_window_fixture.h"
+
+namespace vc {
+namespace {
+
+// A user's session on the headless desktop (1920 x 1080): the strip starts from a stored
+// place, then the system moves it, as the user's drag does, without the program asking.
+class ClockWindowPlacement : public test::ClockWindowInFolder {
+  protected:
+    ClockWindowPlacement() {
+        WriteSettings("[VeltriaTime]\r\nXPos=100\r\nYPos=50\r\n");
+        strip = Start();
+    }
+
+    TFormVT555& Form() { return strip->Form(); }
+    HeadlessWindowSystem& System() { return strip->System(); }
+    Point StripAt() { return Point{strip->Window().Bounds().left, strip->Window().Bounds().top}; }
+    void Choose(TMenuItem* item) {
+        strip->Application().Dispatch([&] { Form().PopupClick(item); });
+    }
+    void HoverButtonOfStripAt(Point stripAt, bool leftDown) {
+        System().scripted.cursor = Point{stripAt.x + 10, stripAt.y + 15};
+        if (leftDown) {
+            System().scripted.Press(VK_LBUTTON_KEY);
+        } else {
+            System().scripted.Release(VK_LBUTTON_KEY);
+        }
+        System().FireTimers(1);
+    }
+
+    std::unique_ptr<HeadlessStrip> strip;
+};
+
+TEST_F(ClockWindowPlacement, AfterTheUserMovesTheStripEverythingFollowsIt) {
+    ASSERT_EQ(StripAt(), (Point{100, 50}));
+    strip->Window().SystemMoves(Point{500, 300});
+    EXPECT_EQ((Point{Form().Left(), Form().Top()}), (Point{500, 300}));
+
+    HoverButtonOfStripAt(Point{100, 50}, false);
+    EXPECT_EQ(Form().ImageX->Picture(), Form().Image_BtnNormal->Picture()) << "the old place";
+    HoverButtonOfStripAt(Point{500, 300}, false);
+    EXPECT_EQ(Form().ImageX->Picture(), Form().Image_BtnOver->Picture());
+    HoverButtonOfStripAt(Point{500, 300}, true);
+    EXPECT_EQ(Form().ImageX->Picture(), Form().Image_BtnDown->Picture());
+
+    test::Click(*Form().PanelX, Point{9, 9});
+    ASSERT_EQ(System().menus.size(), 1u);
+    EXPECT_EQ(System().menus[0].at, (Point{500, 300 + 28})) << "under the strip";
+
+    Choose(Form().Popup_ShowRTime);
+    EXPECT_EQ(strip->Window().Bounds(), RectAt(500, 300, 350, 38));
+    Choose(Form().Popup_ShowRTime);
+    EXPECT_EQ(strip->Window().Bounds(), RectAt(500, 300, 175, 38));
+
+    Choose(Form().Popup_Exit);
+    EXPECT_TRUE(System().terminated);
+    EXPECT_NE(ReadSettings().find("XPos=500\r\nYPos=300\r\n"), std::string::npos) << ReadSettings();
+    strip.reset();
+
+    strip = Start();
+    EXPECT_EQ(StripAt(), (Point{500, 300})) << "the next start is where the user left it";
+}
+
+TEST_F(ClockWindowPlacement, ASystemMoveIsKeptOnTheMonitorAndReported) {
+    strip->Window().SystemMoves(Point{5000, 5000});
+    EXPECT_EQ(StripAt(), (Point{1920 - 175, 1080 - 38}));
+    EXPECT_EQ((Point{Form().Left(), Form().Top()}), StripAt());
+    // A display change: the strip now stands on a monitor left of the first one.
+    System().desktop = Rect{-1280, -100, 0, 924};
+    strip->Window().SystemMoves(Point{-2000, 0});
+    EXPECT_EQ(StripAt(), (Point{-1280, 0}));
+    EXPECT_EQ(Form().Left(), -1280);
+}
+
+// Any position the integer rule accepts lands on the desktop, with no arithmetic that
+// wraps round (the native tests run under UBSan, which stops at an overflow).
+TEST_F(ClockWindowPlacement, PositionsAtTheIntegerLimitsLandOnTheDesktop) {
+    struct Case {
+        const char* stored;  // XPos and YPos
+        Point at;            // the designed 350 px width applies while loading
+    };
+    const Case cases[] = {
+        {"X7FFFFFFF", {1920 - 350, 1080 - 38}},
+        {"2147483647", {1920 - 350, 1080 - 38}},
+        {"2147483298", {1920 - 350, 1080 - 38}},
+        {"-2147483648", {0, 0}},
+        {"$80000000", {0, 0}},
+        {"-1", {0, 0}},
+    };
+    for (const Case& c : cases) {
+        strip.reset();
+        WriteSettings(std::string("[VeltriaTime]\r\nXPos=") + c.stored + "\r\nYPos=" + c.stored +
+                      "\r\n");
+        strip = Start();
+        EXPECT_EQ(strip->Window().Bounds(), RectAt(c.at.x, c.at.y, 175, 38)) << c.stored;
+    }
+    struct Move {
+        Point to;
+        Point at;
+    };
+    System().desktop = Rect{-1280, -100, 0, 924};
+    for (const Move& m :
+         {Move{{INT_MAX, INT_MAX}, {-175, 924 - 38}}, Move{{INT_MIN, INT_MIN}, {-1280, -100}},
+          Move{{INT_MAX - 174, INT_MIN + 1}, {-175, -100}}}) {
+        strip->Window().SystemMoves(m.to);
+        EXPECT_EQ(StripAt(), m.at) << m.to.x << "," << m.to.y;
+        Form().SetPosition(m.to.x, m.to.y);
+        EXPECT_EQ(StripAt(), m.at) << "asked by the program: " << m.to.x << "," << m.to.y;
+    }
+}
+
+// A click is a press and a release on the button; the right button opens nothing.
+TEST_F(ClockWindowPlacement, OnlyALeftPressAndReleaseOnTheButtonOpensTheMenu) {
+    struct Case {
+        const char* what;
+        void (*act)(TFormVT555& form);
+        std::size_t menus;
+    };
+    const Case cases[] = {
+        {"left press and release on the button",
+         [](TFormVT555& f) {
+             test::Click(*f.PanelX, Point{9, 9});
+         },
+         1},
+        {"right click on the button",
+         [](TFormVT555& f) {
+             test::Click(*f.PanelX, Point{9, 9}, TMouseButton::mbRight);
+         },
+         0},
+        {"right click on the strip",
+         [](TFormVT555& f) {
+             test::Click(f, Point{100, 20}, TMouseButton::mbRight);
+         },
+         0},
+        {"left click on the strip",
+         [](TFormVT555& f) {
+             test::Click(f, Point{100, 20});
+         },
+         0},
+        {"a release on the button without a press there",
+         [](TFormVT555& f) {
+             f.PanelX->MouseUp(TMouseButton::mbLeft, Point{9, 9});
+         },
+         0},
+        {"pressed on the button, released off it",
+         [](TFormVT555& f) {
+             f.PanelX->MouseDown(TMouseButton::mbLeft, Point{9, 9});
+             f.PanelX->MouseUp(TMouseButton::mbLeft, Point{30, 9});
+         },
+         0},
+        {"pressed on the button, the mouse taken away, then released on it",
+         [](TFormVT555& f) {
+             f.PanelX->MouseDown(TMouseButton::mbLeft, Point{9, 9});
+             f.PanelX->MouseCancelled();
+             f.PanelX->MouseUp(TMouseButton::mbLeft, Point{9, 9});
+         },
+         0},
+        {"right press, left release on the button",
+         [](TFormVT555& f) {
+             f.PanelX->MouseDown(TMouseButton::mbRight, Point{9, 9});
+             f.PanelX->MouseUp(TMouseButton::mbLeft, Point{9, 9});
+         },
+         0},
+    };
+    for (const Case& c : cases) {
+        System().menus.clear();
+        c.act(Form());
+        EXPECT_EQ(System().menus.size(), c.menus) << c.what;
+        // Nothing is left half-pressed for the next case.
+        Form().PanelX->MouseCancelled();
+    }
+}
+
+TEST_F(ClockWindowPlacement, TheColourDialogOpensNearTheClockWindow) {
+    System().nextColourChoice = std::nullopt;
+    Choose(Form().Popup_VColor);
+    ASSERT_EQ(System().colourDialogsNear.size(), 1u);
+    EXPECT_EQ(System().colourDialogsNear[0], &strip->Window()) << "not the hidden owner at 0,0";
+}
+
+}  // namespace
+}  // namespace vc
