@@ -1,6 +1,8 @@
 # A Wine session for the clock: a private X display, the exe, a probe that asks Windows
 # about its windows. Sourced by the journeys and by `make run`. Every process it starts
-# is stopped when the sourcing script ends, whatever way it ends.
+# is stopped, by its id, when the sourcing script ends, whatever way it ends. Other
+# programs in the prefix (the game) are never touched: only a session that made its
+# prefix for itself (SESSION_OWNS_PREFIX=1, the journeys) ends the prefix's server.
 set -euo pipefail
 
 : "${VC_EXE:?VC_EXE must name VeltriaClock.exe}"
@@ -22,8 +24,10 @@ session_cleanup() {
     for pid in "${SESSION_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    if [ "${SESSION_OWNS_PREFIX:-0}" = 1 ]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    fi
     for pid in "${SESSION_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
