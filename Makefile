@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test run bench artwork format clean
+.PHONY: all setup jpeg native mingw build test check reproducible run dist bench artwork format clean
 
 all: build
 
@@ -26,8 +26,20 @@ build: native mingw
 test: build
 	@ctest --preset native
 
+# The inner loop: the native unit and form tests only, in seconds.
+check: native
+	@ctest --preset native -j2 -E '^(e2e|dist|profile)\.'
+
+# Two `make dist` in two folders give the same bytes (about a minute: builds everything twice).
+reproducible: setup
+	@tests/dist/reproducible.sh
+
 run: build
 	@tools/run-clock.sh
+
+# The package a player downloads: dist/VeltriaClock-<version>-win64.zip and SHA256SUMS.
+dist: mingw
+	@tools/dist.sh $(JPEG_CACHE)
 
 bench: setup
 	@[ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null

@@ -10,18 +10,25 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libfreetype-dev
   wine wine64 xvfb xdotool x11-utils faketime imagemagick
   xfonts-shinonome fonts-ipafont-gothic
-  dpkg-dev libc-bin procps
+  dpkg-dev libc-bin locales procps zip unzip
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-echo "setup: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-as_root apt-get update -qq
-as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Most players run a Japanese Windows (code page 932); Wine takes it from this locale.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  echo "setup: making the locale ja_JP.UTF-8"
+  as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

@@ -8,7 +8,25 @@
 #include "platform/win32/win32_window_system.h"
 #include "window/form_vt555.h"
 
+namespace {
+
+// Players unpack the clock in their downloads folder, among other files: a DLL lying
+// there must never be loaded by the system DLLs the clock uses (the colour dialog, the
+// shell). Looked up at run time, as Windows 7 has it only with an update.
+void LoadDllsOnlyFromTheSystemFolder() {
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    const auto set = reinterpret_cast<SetDirectories>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (set != nullptr) {
+        set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    LoadDllsOnlyFromTheSystemFolder();
     // One clock per desktop: a second start raises the first and ends.
     if (HWND running = FindWindowA("TFormVT555", "VeltriaClock")) {
         SetForegroundWindow(running);

@@ -3,6 +3,7 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The journeys' prefix is made for the test run alone (make-prefix.sh): ending its server
 # ends nothing of the user's.
 SESSION_OWNS_PREFIX=1
+source "$E2E_DIR/prefix_slot.sh"
 source "$E2E_DIR/../../tools/wine_session.sh"
 E2E_OUT=$SESSION_OUT
 
