@@ -3,21 +3,19 @@
 #include <cctype>
 #include <exception>
 
-#include "framework/text_prefix.h"
-
 namespace vc {
 
 namespace {
 
-// The bytes of the CP932 character that starts at `at`.
-std::size_t CharacterSize(std::string_view cp932, std::size_t at) {
-    return IsLeadByte(static_cast<unsigned char>(cp932[at])) && at + 1 < cp932.size() ? 2 : 1;
+// The bytes of the character that starts at `at`.
+std::size_t CharacterSize(std::string_view text, std::size_t at, LeadByteTest isLeadByte) {
+    return isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
 }
 
 // A trail byte may be "\\" or a letter; only whole characters count.
-std::string_view FileName(std::string_view path) {
+std::string_view FileName(std::string_view path, LeadByteTest isLeadByte) {
     std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); i += CharacterSize(path, i)) {
+    for (std::size_t i = 0; i < path.size(); i += CharacterSize(path, i, isLeadByte)) {
         if (path[i] == '\\' || path[i] == '/') {
             start = i + 1;
         }
@@ -27,12 +25,13 @@ std::string_view FileName(std::string_view path) {
 
 }  // namespace
 
-std::string ApplicationTitle(std::string_view programPath) {
-    std::string_view name = FileName(programPath);
+std::string ApplicationTitle(std::string_view programPath, LeadByteTest isLeadByte) {
+    std::string_view name = FileName(programPath, isLeadByte);
     name = name.substr(0, name.find('.'));  // "." is never a trail byte
     std::string title(name);
-    for (std::size_t i = title.empty() ? 0 : CharacterSize(title, 0); i < title.size();) {
-        const std::size_t size = CharacterSize(title, i);
+    for (std::size_t i = title.empty() ? 0 : CharacterSize(title, 0, isLeadByte);
+         i < title.size();) {
+        const std::size_t size = CharacterSize(title, i, isLeadByte);
         if (size == 1) {
             title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
         }
@@ -41,12 +40,16 @@ std::string ApplicationTitle(std::string_view programPath) {
     return title;
 }
 
-std::string ErrorBoxText(std::string_view message) {
-    std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
-        text += '.';
+PiecedText ErrorBoxText(PiecedText message) {
+    const std::string bytes = Joined(message);
+    if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) > '.') {
+        message.push_back({".", CodePage::Cp932});
     }
-    return text;
+    return message;
+}
+
+std::string ErrorBoxText(std::string_view cp932Message) {
+    return Joined(ErrorBoxText(PiecedText{{std::string(cp932Message), CodePage::Cp932}}));
 }
 
 void TApplication::Dispatch(const std::function<void()>& handler) {
@@ -58,7 +61,9 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
 }
 
 void TApplication::ShowException(const std::exception& error) {
-    system_.ShowErrorBox(ErrorBoxText(error.what()), title_);
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    PiecedText message = own != nullptr ? own->Pieces() : PiecedText{{error.what()}};
+    system_.ShowErrorBox(ErrorBoxText(std::move(message)), title_);
 }
 
 }  // namespace vc

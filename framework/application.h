@@ -4,16 +4,22 @@
 
 #include "framework/component.h"
 #include "framework/platform.h"
+#include "framework/text_prefix.h"
 
 namespace vc {
 
+// Whether a byte starts a double-byte character in the code page a text is in.
+using LeadByteTest = bool (*)(unsigned char);
+
 // The program's title from its file: no folder, nothing from the first "."; the first
 // character as it is, the rest in lower case ("VeltriaClock.exe" gives "Veltriaclock").
-// Characters, not bytes: a CP932 double-byte character is kept whole.
-std::string ApplicationTitle(std::string_view programPath);
+// Characters, not bytes: the path is in the system's ANSI code page, whose double-byte
+// characters (CP932's, on a Japanese Windows) are kept whole.
+std::string ApplicationTitle(std::string_view programPath, LeadByteTest isLeadByte = IsLeadByte);
 
 // The error box's text: the message, with "." appended when its last byte sorts after ".".
-std::string ErrorBoxText(std::string_view message);
+PiecedText ErrorBoxText(PiecedText message);
+std::string ErrorBoxText(std::string_view cp932Message);
 
 // Owner of the forms. Every event runs through its dispatch, which shows what a handler
 // throws in the error box; the program then carries on.

@@ -11,6 +11,7 @@
 #include "framework/canvas.h"
 #include "framework/capture.h"
 #include "framework/color.h"
+#include "framework/errors.h"
 #include "framework/geometry.h"
 #include "framework/mouse.h"
 #include "framework/system_time.h"
@@ -115,6 +116,12 @@ using WindowId = std::uintptr_t;
 // The window class of the game client's top-level window.
 inline constexpr const char* kGameWindowClass = "VLT-CL";
 
+// A thread's or a window's DPI awareness as the system names it; 0 where the system has no
+// such notion (before Windows 10 version 1607).
+using DpiContext = std::uintptr_t;
+
+enum class StartResult { Started, NeedsElevation, Failed };
+
 // The rest of the desktop that the clock looks at and acts on.
 class Desktop {
   public:
@@ -136,8 +143,21 @@ class Desktop {
     // A copy of `size` pixels from the client area's origin, display-compatible; where the
     // window shows nothing the copy is white. EOutOfResources when it cannot be made.
     virtual std::unique_ptr<Capture> CaptureClient(WindowId window, Size size) = 0;
-    // Starts a program and leaves it alone; a failure is silent.
-    virtual void StartProcess(const std::string& application, const std::string& folder) = 0;
+    // The same picture as the window draws it when asked to print itself, DirectX content
+    // included; nothing when the window does not answer. EOutOfResources as above.
+    virtual std::unique_ptr<Capture> PrintClient(WindowId window, Size size) = 0;
+    // Shown and not minimised.
+    virtual bool WindowVisible(WindowId window) const = 0;
+    // The DPI awareness the window was made with; 0 when the system cannot say.
+    virtual DpiContext WindowDpiContext(WindowId window) const = 0;
+    // Gives the calling thread `context` and returns the one it had; 0 (and nothing
+    // changed) when the system cannot.
+    virtual DpiContext SetThreadDpiContext(DpiContext context) = 0;
+    // Starts a program and leaves it alone.
+    virtual StartResult StartProcess(const std::string& application, const std::string& folder) = 0;
+    // Starts it through the shell, which asks the user for administrator rights when the
+    // program requires them; a failure (or the user saying no) is silent.
+    virtual void StartElevated(const std::string& application, const std::string& folder) = 0;
     virtual void BringToFront(NativeWindow& window) = 0;
 };
 
@@ -198,7 +218,9 @@ class WindowSystem {
     // Shows a popup menu with its top-left corner at `at` (screen coordinates) and returns
     // the index of the chosen entry, or -1.
     virtual int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) = 0;
-    virtual void ShowErrorBox(std::string_view cp932Message, std::string_view title) = 0;
+    // Each piece is shown as its code page says; the title is the program file's name
+    // (ANSI).
+    virtual void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) = 0;
     // The colour dialog, preset to `initial`; the chosen colour, or nothing when cancelled.
     // `custom` holds the dialog's 16 custom colours and keeps what the user makes of them.
     // It opens on the monitor of the program's active window, else of `anchor`.

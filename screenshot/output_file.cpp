@@ -9,7 +9,7 @@ namespace vc {
 std::unique_ptr<OutputFile> CreateScreenshotFile(Shell& files, const std::string& path) {
     auto file = files.CreateOutputFile(path);
     if (!file) {
-        throw EFCreateError(FillIn(texts::kCannotCreateFileFormat.cp932, path));
+        throw EFCreateError(texts::kCannotCreateFileFormat.cp932, path);
     }
     return file;
 }

@@ -1,10 +1,68 @@
 #include "screenshot/take_screenshot.h"
 
+#include <vector>
+
 #include "screenshot/bmp_file.h"
 #include "screenshot/jpeg_file.h"
 #include "screenshot/screenshot_name.h"
 
 namespace vc {
+namespace {
+
+// The clock is not DPI-aware, so on a scaled display the system measures a DPI-aware game
+// in the clock's logical pixels while the copy takes the game's physical ones: measuring
+// and copying happen in the game window's own context, the thread's comes back after.
+class GameDpiContext {
+  public:
+    GameDpiContext(Desktop& desktop, WindowId game) : desktop_(desktop) {
+        const DpiContext own = desktop.WindowDpiContext(game);
+        if (own != 0) {
+            previous_ = desktop.SetThreadDpiContext(own);
+        }
+    }
+    ~GameDpiContext() {
+        if (previous_ != 0) {
+            desktop_.SetThreadDpiContext(previous_);
+        }
+    }
+    GameDpiContext(const GameDpiContext&) = delete;
+    GameDpiContext& operator=(const GameDpiContext&) = delete;
+
+  private:
+    Desktop& desktop_;
+    DpiContext previous_ = 0;
+};
+
+// Looks no further than the first pixel that is not black, so an ordinary picture costs
+// one row.
+bool AllBlack(const Capture& capture) {
+    constexpr int kBitsPerPixel = 32;
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(capture.Width()) * 4);
+    for (int y = 0; y < capture.Height(); ++y) {
+        capture.CopyRows(kBitsPerPixel, y, 1, row.data());
+        for (std::size_t pixel = 0; pixel < row.size(); pixel += 4) {
+            if (row[pixel] != 0 || row[pixel + 1] != 0 || row[pixel + 2] != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A game that presents through DirectX (flip model, fullscreen optimisations) leaves the
+// ordinary copy black: then the picture it prints of itself is taken instead. A game
+// screen that is truly black stays black either way.
+std::unique_ptr<Capture> CopyGameClient(Desktop& desktop, WindowId game, Size size) {
+    auto capture = desktop.CaptureClient(game, size);
+    if (capture->HasPixels() && desktop.WindowVisible(game) && AllBlack(*capture)) {
+        if (auto printed = desktop.PrintClient(game, size)) {
+            return printed;
+        }
+    }
+    return capture;
+}
+
+}  // namespace
 
 WindowId ScreenshotHotkey::Poll(const Desktop& desktop, bool optionOn) {
     const std::int16_t state = desktop.KeyState(VK_P_KEY);
@@ -25,11 +83,15 @@ WindowId ScreenshotHotkey::Poll(const Desktop& desktop, bool optionOn) {
 
 void TakeScreenshot(Desktop& desktop, Shell& files, const LocalClock& clock, WindowId game,
                     const ScreenshotTarget& target) {
-    const auto size = desktop.ClientSize(game);
-    if (!size) {
-        return;
+    std::unique_ptr<Capture> capture;
+    {
+        const GameDpiContext dpi(desktop, game);
+        const auto size = desktop.ClientSize(game);
+        if (!size) {
+            return;
+        }
+        capture = CopyGameClient(desktop, game, *size);
     }
-    const auto capture = desktop.CaptureClient(game, *size);
     const std::string stem = target.folder + "\\" + ScreenshotName(clock.Now());
     if (target.saveBmp) {
         SaveScreenshotBmp(*capture, stem + ".bmp", files);

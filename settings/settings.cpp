@@ -121,7 +121,7 @@ void SaveSettings(Profile& profile, const SettingsPlaces& places, const std::str
     for (SettingKey key : kSaveOrder) {
         const SettingDefinition& d = Definition(key);
         if (!profile.WriteString(d.section, d.key, WriteSetting(places.Get(key)))) {
-            throw EIniFileException(FillIn(texts::kCannotWriteFormat.cp932, settingsPath));
+            throw EIniFileException(texts::kCannotWriteFormat.cp932, settingsPath);
         }
     }
 }

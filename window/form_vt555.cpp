@@ -153,7 +153,7 @@ void TFormVT555::TakeScreenshot(WindowId game) {
 
 void TFormVT555::PopupClick(TObject* sender) {
     if (sender == Popup_execute) {
-        System().TheDesktop().StartProcess(kLauncherPath, kLauncherFolder);
+        StartLauncher();
     }
     if (sender == Popup_24Hour) {
         Popup_24Hour->SetChecked(!Popup_24Hour->Checked());
@@ -177,6 +177,15 @@ void TFormVT555::PopupClick(TObject* sender) {
     if (sender == Popup_Exit) {
         SaveSettings();
         System().Terminate();
+    }
+}
+
+// Game launchers often ask for administrator rights, which CreateProcess refuses; the shell
+// then asks the user. Every other failure is silent.
+void TFormVT555::StartLauncher() {
+    Desktop& desktop = System().TheDesktop();
+    if (desktop.StartProcess(kLauncherPath, kLauncherFolder) == StartResult::NeedsElevation) {
+        desktop.StartElevated(kLauncherPath, kLauncherFolder);
     }
 }
 

@@ -99,6 +99,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
   private:
     std::string SettingsPath() const;
     void ShowRealTime(bool show);
+    void StartLauncher();
     void ChooseTextColour(TLabel& label);
 
     const LocalClock& clock_;

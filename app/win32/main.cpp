@@ -34,7 +34,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     vc::Win32WindowSystem system(instance);
     vc::Win32Shell shell(system.ApplicationWindow());
-    vc::TApplication application(system, vc::ApplicationTitle(shell.ProgramPath()));
+    vc::TApplication application(system,
+                                 vc::ApplicationTitle(shell.ProgramPath(), vc::IsAnsiLeadByte));
     const vc::Win32LocalClock clock;
     try {
         const vc::LayoutSources sources{vc::Utf8ToCp932, vc::ResourceBytes};

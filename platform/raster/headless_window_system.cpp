@@ -79,8 +79,9 @@ std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array
     return std::exchange(nextColourChoice, std::nullopt);
 }
 
-void HeadlessWindowSystem::ShowErrorBox(std::string_view cp932Message, std::string_view title) {
-    errorBoxes.push_back(std::string(title) + ": " + std::string(cp932Message));
+void HeadlessWindowSystem::ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) {
+    errorBoxes.push_back(std::string(ansiTitle) + ": " + Joined(message));
+    errorBoxTexts.push_back(message);
 }
 
 HeadlessWindow* HeadlessWindowSystem::TopLevel(std::size_t index) const {

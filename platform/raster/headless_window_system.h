@@ -76,7 +76,7 @@ class HeadlessWindowSystem : public WindowSystem {
     Rect MonitorRectNear(const Rect&) const override { return desktop; }
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
-    void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
+    void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override;
     std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
                                     const NativeWindow& anchor) override;
     void Terminate() override { terminated = true; }
@@ -101,6 +101,7 @@ class HeadlessWindowSystem : public WindowSystem {
     int nextMenuChoice = -1;
     Rect desktop{0, 0, 1920, 1080};
     std::vector<std::string> errorBoxes;  // "title: message"
+    std::vector<PiecedText> errorBoxTexts;
     static constexpr std::uintptr_t kIcon = 0x1C0;
     ScriptedDesktop scripted;
     RecordingNotificationArea tray;

@@ -1,12 +1,15 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/errors.h"
 #include "framework/platform.h"
+#include "framework/texts.h"
 #include "platform/raster/software_capture.h"
 
 namespace vc {
@@ -18,6 +21,10 @@ class ScriptedDesktop final : public Desktop {
     struct Window {
         std::string className;
         Bitmap client;  // what its client area shows
+        // What it draws when asked to print itself; nothing when it does not answer.
+        std::optional<Bitmap> printed;
+        bool visible = true;
+        DpiContext dpi = 0;
     };
 
     Point CursorPos() const override { return cursor; }
@@ -54,17 +61,54 @@ class ScriptedDesktop final : public Desktop {
         }
         return Size{found->second.client.Width(), found->second.client.Height()};
     }
-    std::unique_ptr<Capture> CaptureClient(WindowId id, Size size) override;
+    std::unique_ptr<Capture> CaptureClient(WindowId id, Size size) override {
+        if (failCaptures) {
+            throw EOutOfResources(std::string(texts::kOutOfResources.cp932));
+        }
+        ++copiesMade;
+        const auto found = windows.find(id);
+        return MakeCapture(found == windows.end() ? nullptr : &found->second.client, size);
+    }
+    std::unique_ptr<Capture> PrintClient(WindowId id, Size size) override {
+        ++printsMade;
+        const auto found = windows.find(id);
+        if (found == windows.end() || !found->second.printed) {
+            return nullptr;
+        }
+        return MakeCapture(&*found->second.printed, size);
+    }
+    bool WindowVisible(WindowId id) const override {
+        const auto found = windows.find(id);
+        return found != windows.end() && found->second.visible;
+    }
+    DpiContext WindowDpiContext(WindowId id) const override {
+        const auto found = windows.find(id);
+        return found == windows.end() ? 0 : found->second.dpi;
+    }
+    // A system without DPI contexts (threadDpi 0) changes nothing and answers 0.
+    DpiContext SetThreadDpiContext(DpiContext context) override {
+        if (threadDpi == 0) {
+            return 0;
+        }
+        dpiSwitches.push_back(context);
+        return std::exchange(threadDpi, context);
+    }
 
-    void StartProcess(const std::string& application, const std::string& folder) override {
+    StartResult StartProcess(const std::string& application, const std::string& folder) override {
         started.emplace_back(application, folder);
+        return startResult;
+    }
+    void StartElevated(const std::string& application, const std::string& folder) override {
+        startedElevated.emplace_back(application, folder);
     }
     void BringToFront(NativeWindow& window) override { raised.push_back(&window); }
 
     // Opens a window of another program and returns its identifier.
     WindowId OpenWindow(std::string className, Bitmap client = Bitmap(4, 3)) {
         const WindowId id = nextWindow++;
-        windows[id] = Window{std::move(className), std::move(client)};
+        Window& window = windows[id];
+        window.className = std::move(className);
+        window.client = std::move(client);
         return id;
     }
 
@@ -77,21 +121,32 @@ class ScriptedDesktop final : public Desktop {
     std::function<void()> beforeMeasure;
     int displayBitsPerPixel = 32;
     bool failCopies = false;
+    bool failCaptures = false;  // CaptureClient itself fails
     int capturesMade = 0;
     int capturesAlive = 0;
+    int copiesMade = 0;
+    int printsMade = 0;
+    // The thread's DPI context (0: a system without them) and each switch asked of it.
+    DpiContext threadDpi = 0;
+    std::vector<DpiContext> dpiSwitches;
+    // What StartProcess answers.
+    StartResult startResult = StartResult::Started;
     std::vector<std::pair<std::string, std::string>> started;
+    std::vector<std::pair<std::string, std::string>> startedElevated;
     std::vector<NativeWindow*> raised;
+
+  private:
+    // A display copy of `client` (nothing: a window that shows nothing).
+    std::unique_ptr<Capture> MakeCapture(const Bitmap* client, Size size);
 };
 
-inline std::unique_ptr<Capture> ScriptedDesktop::CaptureClient(WindowId id, Size size) {
+inline std::unique_ptr<Capture> ScriptedDesktop::MakeCapture(const Bitmap* client, Size size) {
     // White where the window shows nothing, as a fresh display bitmap.
     Bitmap pixels(size.width, size.height, Rgb{255, 255, 255});
-    const auto found = windows.find(id);
-    if (found != windows.end()) {
-        const Bitmap& client = found->second.client;
-        for (int y = 0; y < std::min(size.height, client.Height()); ++y) {
-            for (int x = 0; x < std::min(size.width, client.Width()); ++x) {
-                pixels.At(x, y) = client.At(x, y);
+    if (client != nullptr) {
+        for (int y = 0; y < std::min(size.height, client->Height()); ++y) {
+            for (int x = 0; x < std::min(size.width, client->Width()); ++x) {
+                pixels.At(x, y) = client->At(x, y);
             }
         }
     }

@@ -23,6 +23,14 @@ std::wstring Cp932ToWide(std::string_view cp932) {
     return ToWide(932, cp932);
 }
 
+std::wstring AnsiToWide(std::string_view ansi) {
+    return ToWide(CP_ACP, ansi);
+}
+
+bool IsAnsiLeadByte(unsigned char byte) {
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
 std::string Utf8ToCp932(std::string_view utf8) {
     const std::wstring wide = ToWide(CP_UTF8, utf8);
     if (wide.empty()) {

@@ -130,7 +130,7 @@ void ThrowOutOfResources() {
     throw EOutOfResources(message);
 }
 
-Win32Capture::Win32Capture(HWND source, Size size) : size_(size) {
+Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
     const ScreenDc screen;
     const HDC dc = Required(screen);
     bitsPerPixel_ = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
@@ -143,10 +143,18 @@ Win32Capture::Win32Capture(HWND source, Size size) : size_(size) {
     }
     try {
         MemoryDc memory(dc, bitmap_);
-        PatBlt(memory.Get(), 0, 0, size.width, size.height, WHITENESS);
-        HDC from = GetDC(source);
-        BitBlt(memory.Get(), 0, 0, size.width, size.height, from, 0, 0, SRCCOPY);
-        ReleaseDC(source, from);
+        // A print that draws nothing leaves the black the copy had, never a white picture.
+        PatBlt(memory.Get(), 0, 0, size.width, size.height,
+               how == Source::Print ? BLACKNESS : WHITENESS);
+        if (how == Source::Print) {
+            // PW_RENDERFULLCONTENT (Windows 8.1): DirectX content as well.
+            constexpr UINT kClientOnlyFullContent = PW_CLIENTONLY | 0x2;
+            filled_ = PrintWindow(source, memory.Get(), kClientOnlyFullContent) != FALSE;
+        } else {
+            HDC from = GetDC(source);
+            BitBlt(memory.Get(), 0, 0, size.width, size.height, from, 0, 0, SRCCOPY);
+            ReleaseDC(source, from);
+        }
     } catch (...) {
         DeleteObject(bitmap_);
         throw;

@@ -7,10 +7,12 @@
 namespace vc {
 
 // A display-compatible bitmap of the window's client area: white, then overwritten by a
-// plain copy from the window's device context.
+// plain copy from the window's device context (BitBlt); or black, then overwritten by what
+// the window prints of itself (PrintWindow).
 class Win32Capture final : public Capture {
   public:
-    Win32Capture(HWND source, Size size);
+    enum class Source { Copy, Print };
+    Win32Capture(HWND source, Size size, Source how = Source::Copy);
     ~Win32Capture() override;
     Win32Capture(const Win32Capture&) = delete;
     Win32Capture& operator=(const Win32Capture&) = delete;
@@ -23,8 +25,12 @@ class Win32Capture final : public Capture {
     // GetDIBits of the band's scan lines into `out`.
     void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const override;
 
+    // False when the window would not print itself.
+    bool Filled() const { return filled_; }
+
   private:
     Size size_;
+    bool filled_ = true;
     int bitsPerPixel_ = 0;
     HBITMAP bitmap_ = nullptr;
 };

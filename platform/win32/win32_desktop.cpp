@@ -49,15 +49,66 @@ std::unique_ptr<Capture> Win32Desktop::CaptureClient(WindowId window, Size size)
     return std::make_unique<Win32Capture>(AsHandle(window), size);
 }
 
-void Win32Desktop::StartProcess(const std::string& application, const std::string& folder) {
+std::unique_ptr<Capture> Win32Desktop::PrintClient(WindowId window, Size size) {
+    auto printed =
+        std::make_unique<Win32Capture>(AsHandle(window), size, Win32Capture::Source::Print);
+    if (!printed->Filled()) {
+        return nullptr;
+    }
+    return printed;
+}
+
+bool Win32Desktop::WindowVisible(WindowId window) const {
+    return IsWindowVisible(AsHandle(window)) && !IsIconic(AsHandle(window));
+}
+
+namespace {
+
+// From Windows 10 version 1607 on; looked up, so that the clock still starts without them.
+template <typename Function>
+Function User32Function(const char* name) {
+    static const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+}  // namespace
+
+DpiContext Win32Desktop::WindowDpiContext(WindowId window) const {
+    using Get = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+    static const auto get = User32Function<Get>("GetWindowDpiAwarenessContext");
+    return get == nullptr ? 0 : reinterpret_cast<DpiContext>(get(AsHandle(window)));
+}
+
+DpiContext Win32Desktop::SetThreadDpiContext(DpiContext context) {
+    using Set = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    static const auto set = User32Function<Set>("SetThreadDpiAwarenessContext");
+    return set == nullptr ? 0
+                          : reinterpret_cast<DpiContext>(
+                                set(reinterpret_cast<DPI_AWARENESS_CONTEXT>(context)));
+}
+
+StartResult Win32Desktop::StartProcess(const std::string& application, const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (CreateProcessA(application.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                       folder.c_str(), &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!CreateProcessA(application.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        constexpr DWORD kElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
+        return GetLastError() == kElevationRequired ? StartResult::NeedsElevation
+                                                    : StartResult::Failed;
     }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return StartResult::Started;
+}
+
+void Win32Desktop::StartElevated(const std::string& application, const std::string& folder) {
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    execute.lpFile = application.c_str();
+    execute.lpDirectory = folder.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&execute);
 }
 
 void Win32Desktop::BringToFront(NativeWindow& window) {

@@ -11,7 +11,12 @@ class Win32Desktop final : public Desktop {
     WindowId ForegroundWindow() const override;
     std::optional<Size> ClientSize(WindowId window) const override;
     std::unique_ptr<Capture> CaptureClient(WindowId window, Size size) override;
-    void StartProcess(const std::string& application, const std::string& folder) override;
+    std::unique_ptr<Capture> PrintClient(WindowId window, Size size) override;
+    bool WindowVisible(WindowId window) const override;
+    DpiContext WindowDpiContext(WindowId window) const override;
+    DpiContext SetThreadDpiContext(DpiContext context) override;
+    StartResult StartProcess(const std::string& application, const std::string& folder) override;
+    void StartElevated(const std::string& application, const std::string& folder) override;
     void BringToFront(NativeWindow& window) override;
 };
 

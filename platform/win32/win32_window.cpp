@@ -36,6 +36,20 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
+// An elevated clock (started by an elevated launcher) gets no messages from Explorer, which
+// runs with fewer rights, unless it lets them through: TaskbarCreated at its top-level
+// window and the tray's notifications at the receiver. Windows 7 and later; nothing
+// changes for a clock that is not elevated.
+void AcceptFromTheShell(HWND window, UINT message) {
+    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    static const auto filter = reinterpret_cast<Filter>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+    if (filter != nullptr && window != nullptr) {
+        filter(window, message, kAllow, nullptr);
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& system,
@@ -48,6 +62,7 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& syst
     CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
                     WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.Width(),
                     bounds.Height(), system.ApplicationWindow(), nullptr, instance, window.get());
+    AcceptFromTheShell(window->handle_, TaskbarCreatedMessage());
     return window;
 }
 
@@ -60,6 +75,7 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system,
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
     CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
                     bounds.Width(), bounds.Height(), parent, nullptr, instance, window.get());
+    AcceptFromTheShell(window->handle_, kTrayNotify);
     return window;
 }
 

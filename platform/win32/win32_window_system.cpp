@@ -143,9 +143,13 @@ std::uintptr_t Win32WindowSystem::ApplicationIcon() const {
     return reinterpret_cast<std::uintptr_t>(LoadIconW(instance_, L"MAINICON"));
 }
 
-void Win32WindowSystem::ShowErrorBox(std::string_view cp932Message, std::string_view title) {
-    MessageBoxW(nullptr, Cp932ToWide(cp932Message).c_str(), Cp932ToWide(title).c_str(),
-                MB_ICONERROR | MB_OK);
+void Win32WindowSystem::ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) {
+    std::wstring text;
+    for (const TextPiece& piece : message) {
+        text += piece.codePage == CodePage::SystemAnsi ? AnsiToWide(piece.bytes)
+                                                       : Cp932ToWide(piece.bytes);
+    }
+    MessageBoxW(nullptr, text.c_str(), AnsiToWide(ansiTitle).c_str(), MB_ICONERROR | MB_OK);
 }
 
 }  // namespace vc

@@ -33,7 +33,7 @@ class Win32WindowSystem final : public WindowSystem {
     Rect MonitorRectNear(const Rect& area) const override;
     Rgb ResolveColor(TColor colour) const override;
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
-    void ShowErrorBox(std::string_view cp932Message, std::string_view title) override;
+    void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override;
     std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
                                     const NativeWindow& anchor) override;
     void Terminate() override { PostQuitMessage(0); }

@@ -91,12 +91,13 @@ e2e_other_program_in_front() {
     e2e_expect "front window" "${ASK[class]}" E2E-Other
 }
 
-# e2e_private_app: the journey runs its own copy of the exe, so the settings file beside
-# it (E2E_INI; E2E_INI_WIN as the program names it) belongs to the journey alone.
+# e2e_private_app [FOLDER]: the journey runs its own copy of the exe (in E2E_OUT/FOLDER,
+# "app" by default), so the settings file beside it (E2E_INI; E2E_INI_WIN as the program
+# names it) belongs to the journey alone.
 # Call it after session_start_display: winepath starts Wine, which must see the display.
 e2e_private_app() {
     [ -n "${SESSION_XVFB:-}" ] || session_fail "e2e_private_app runs Wine: start the display first"
-    E2E_APP=$E2E_OUT/app
+    E2E_APP=$E2E_OUT/${1:-app}
     if [ -e "$E2E_APP/VeltriaClock.ini" ]; then
         chattr -i "$E2E_APP/VeltriaClock.ini" 2>/dev/null || true
     fi
@@ -215,13 +216,13 @@ e2e_pixels_unlike() {
 E2E_GAMEWIN=$(dirname "$VC_PROBE")/gamewin.exe
 E2E_GAME_SIZE=320x240
 
-# e2e_start_game X Y: the stand-in game, its client area's top-left corner at X,Y, in
-# front; E2E_GAME is its window, E2E_GAME_PID its process. Without a window manager Wine
+# e2e_start_game X Y [directx]: the stand-in game, its client area's top-left corner at X,Y,
+# in front; E2E_GAME is its window, E2E_GAME_PID its process. Without a window manager Wine
 # draws no frame, so the client area is where the screen shows it.
 e2e_start_game() {
     [ -f "$E2E_GAMEWIN" ] || session_fail "gamewin.exe is not built ($E2E_GAMEWIN)"
     E2E_GAME_X=$1 E2E_GAME_Y=$2
-    wine "$E2E_GAMEWIN" VeltriaRune "$1" "$2" >"$E2E_OUT/game.log" 2>&1 &
+    wine "$E2E_GAMEWIN" VeltriaRune "$1" "$2" ${3:-} >"$E2E_OUT/game.log" 2>&1 &
     E2E_GAME_PID=$!
     SESSION_PIDS+=($E2E_GAME_PID)
     e2e_wait_ask 20 "the stand-in game window did not appear" find VLT-CL VeltriaRune

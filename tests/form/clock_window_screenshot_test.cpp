@@ -226,3 +226,123 @@ TEST_F(ClockWindowScreenshot, AnEmptyClientAreaGivesEmptyFiles) {
 
 }  // namespace
 }  // namespace vc
+
+namespace vc {
+namespace {
+
+using test::Local;
+
+// What Windows 10 and 11 do that Wine does not: DPI contexts, DirectX games, elevation.
+class ClockWindowOnWindows : public test::ClockWindowInFolder {
+  protected:
+    ClockWindowOnWindows() : strip(Start(Local(12, 8, 21, 38, 59, 42, 2))) {
+        game = Desktop().OpenWindow(kGameWindowClass, test::ColourBars(32, 24));
+        Desktop().foreground = game;
+    }
+    ScriptedDesktop& Desktop() { return strip->System().scripted; }
+    void PressCtrlP() {
+        Desktop().Press(VK_CONTROL_KEY);
+        Desktop().Press(VK_P_KEY);
+        strip->System().FireTimers(10);
+        Desktop().Release(VK_P_KEY);
+        Desktop().Release(VK_CONTROL_KEY);
+        strip->System().FireTimers(10);
+    }
+    Bitmap SavedPicture() {
+        return test::DecodeJpeg(test::ReadBytes(std::filesystem::path(documents) /
+                                                "vlt_20261208_213859_0042.jpg"))
+            .pixels;
+    }
+
+    std::unique_ptr<HeadlessStrip> strip;
+    WindowId game = 0;
+};
+
+constexpr DpiContext kClockContext = 0x11;  // the clock's own: not DPI-aware
+constexpr DpiContext kGameContext = 0x22;   // a DPI-aware game
+
+TEST_F(ClockWindowOnWindows, TheGameIsMeasuredAndCopiedInItsOwnDpiContext) {
+    struct Case {
+        const char* what;
+        DpiContext system;  // 0: a system without DPI contexts
+        bool captureFails;
+        std::vector<DpiContext> switches;
+    };
+    const Case cases[] = {
+        {"switched and restored", kClockContext, false, {kGameContext, kClockContext}},
+        {"restored also when the capture fails",
+         kClockContext,
+         true,
+         {kGameContext, kClockContext}},
+        {"before Windows 10 1607 nothing changes", 0, false, {}},
+    };
+    for (const Case& c : cases) {
+        Desktop().windows[game].dpi = c.system == 0 ? 0 : kGameContext;
+        Desktop().threadDpi = c.system;
+        Desktop().dpiSwitches.clear();
+        Desktop().failCaptures = c.captureFails;
+        strip->System().errorBoxes.clear();
+        PressCtrlP();
+        EXPECT_EQ(Desktop().dpiSwitches, c.switches) << c.what;
+        EXPECT_EQ(Desktop().threadDpi, c.system) << c.what;
+        EXPECT_EQ(strip->System().errorBoxes.size(), c.captureFails ? 1u : 0u) << c.what;
+    }
+}
+
+// A flip-model DirectX game leaves the ordinary copy black; it prints its real picture.
+TEST_F(ClockWindowOnWindows, ABlackCopyOfAVisibleGameIsTakenAgainAsTheGamePrintsItself) {
+    struct Case {
+        const char* what;
+        Bitmap copy;
+        std::optional<Bitmap> printed;
+        bool visible;
+        int prints;
+        Rgb expected;  // at the first bar
+    };
+    const Bitmap black(32, 24, Rgb{0, 0, 0});
+    const Bitmap bars = test::ColourBars(32, 24);
+    const Case cases[] = {
+        {"DirectX game: black copy, printed bars", black, bars, true, 1, Rgb{255, 0, 0}},
+        {"a truly black game stays black", black, black, true, 1, Rgb{0, 0, 0}},
+        {"a game that does not print itself keeps its copy", black, std::nullopt, true, 1,
+         Rgb{0, 0, 0}},
+        {"a hidden game is not asked", black, bars, false, 0, Rgb{0, 0, 0}},
+        {"an ordinary picture is not asked", bars, black, true, 0, Rgb{255, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(documents);
+        std::filesystem::create_directories(documents);
+        ScriptedDesktop::Window& window = Desktop().windows[game];
+        window.client = c.copy;
+        window.printed = c.printed;
+        window.visible = c.visible;
+        Desktop().printsMade = 0;
+        PressCtrlP();
+        EXPECT_EQ(Desktop().printsMade, c.prints) << c.what;
+        EXPECT_LE(test::ChannelDistance(SavedPicture().At(1, 12), c.expected), 8) << c.what;
+        EXPECT_EQ(Desktop().capturesAlive, 0) << c.what;
+    }
+}
+
+TEST_F(ClockWindowOnWindows, ALauncherThatNeedsAdministratorRightsIsStartedThroughTheShell) {
+    struct Case {
+        StartResult result;
+        std::size_t elevated;
+    };
+    for (const Case& c : {Case{StartResult::Started, 0}, Case{StartResult::Failed, 0},
+                          Case{StartResult::NeedsElevation, 1}}) {
+        Desktop().startResult = c.result;
+        Desktop().startedElevated.clear();
+        strip->Application().Dispatch(
+            [&] { strip->Form().PopupClick(strip->Form().Popup_execute); });
+        ASSERT_EQ(Desktop().startedElevated.size(), c.elevated);
+        if (c.elevated == 1) {
+            EXPECT_EQ(Desktop().startedElevated[0].first, kLauncherPath);
+            EXPECT_EQ(Desktop().startedElevated[0].second, kLauncherFolder);
+        }
+        EXPECT_TRUE(strip->System().errorBoxes.empty()) << "every failure stays silent";
+    }
+}
+
+}  // namespace
+}  // namespace vc

@@ -38,6 +38,15 @@ TEST(ApplicationTitle, LowersCharactersNotTheTrailBytesOfJapaneseOnes) {
     }
 }
 
+// On a Western Windows (code page 1252) no byte starts a pair: "é" (E9) before a "\" is
+// one character, and the folder stays out of the title.
+TEST(ApplicationTitle, FollowsTheCodePageOfThePath) {
+    const LeadByteTest westernAnsi = [](unsigned char) { return false; };
+    EXPECT_EQ(ApplicationTitle("Z:\\Caf\xE9\\VeltriaClock.exe", westernAnsi), "Veltriaclock");
+    EXPECT_EQ(ApplicationTitle("Z:\\Caf\xE9\\VeltriaClock.exe"), "Caf\xE9\\veltriaclock")
+        << "read as CP932, E9 5C is one character";
+}
+
 TEST(ErrorBoxText, AppendsAStopAfterBytesSortingAfterIt) {
     EXPECT_EQ(ErrorBoxText("disk full"), "disk full.");
     EXPECT_EQ(ErrorBoxText("done."), "done.");
@@ -61,6 +70,28 @@ TEST(StripPrefix, ShowsCaptionsAsDrawnWithTheUnderlinedCharacter) {
         EXPECT_EQ(text.shown, c.shown) << c.caption;
         EXPECT_EQ(text.underline, c.underline) << c.caption;
     }
+}
+
+}  // namespace
+}  // namespace vc
+
+namespace vc {
+namespace {
+
+// A path from the system's ANSI functions keeps its own code page in the box ("é" is E9 in
+// code page 1252 and would read as half a Japanese character in CP932).
+TEST(ErrorBoxText, EachPieceKeepsTheCodePageItIsIn) {
+    const EIniFileException error("\x82\xA0 %s \x82\xA2", "C:\\Caf\xE9\\VeltriaClock.ini");
+    EXPECT_STREQ(error.what(), "\x82\xA0 C:\\Caf\xE9\\VeltriaClock.ini \x82\xA2");
+    const PiecedText expected{{"\x82\xA0 ", CodePage::Cp932},
+                              {"C:\\Caf\xE9\\VeltriaClock.ini", CodePage::SystemAnsi},
+                              {" \x82\xA2", CodePage::Cp932},
+                              {".", CodePage::Cp932}};
+    EXPECT_EQ(ErrorBoxText(error.Pieces()), expected);
+    EXPECT_EQ(ErrorBoxText(EFCreateError("cannot write %s", "C:\\Caf\xE9").Pieces()).back(),
+              (TextPiece{".", CodePage::Cp932}))
+        << "the stop follows the last byte, whatever piece it is in";
+    EXPECT_EQ(EWriteError("\x82\xA0").Pieces(), (PiecedText{{"\x82\xA0", CodePage::Cp932}}));
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 // screenshot against: a client area of exactly 320 x 240, eight vertical colour bars 40 px
 // wide over the top 200 rows, and below them a black left half and a white right half, so
 // that a picture turned upside down or mirrored does not pass. It takes the front and
-// lives until it is closed or its process is killed.
+// lives until it is closed or its process is killed. As "directx" it stands in for a game
+// presenting through DirectX: its ordinary painting leaves the client area black, and only
+// when asked to print itself (WM_PRINTCLIENT) does it draw the picture.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -28,9 +31,9 @@ void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     DeleteObject(brush);
 }
 
-void Paint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+bool directX = false;
+
+void DrawPicture(HDC dc) {
     int left = 0;
     for (const COLORREF colour : kBars) {
         Fill(dc, left, 0, left + kBarWidth, kBarsHeight, colour);
@@ -38,6 +41,16 @@ void Paint(HWND window) {
     }
     Fill(dc, 0, kBarsHeight, kClientWidth / 2, kClientHeight, RGB(0, 0, 0));
     Fill(dc, kClientWidth / 2, kBarsHeight, kClientWidth, kClientHeight, RGB(255, 255, 255));
+}
+
+void Paint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (directX) {
+        Fill(dc, 0, 0, kClientWidth, kClientHeight, RGB(0, 0, 0));
+    } else {
+        DrawPicture(dc);
+    }
     EndPaint(window, &paint);
 }
 
@@ -45,6 +58,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         case WM_PAINT:
             Paint(window);
+            return 0;
+        case WM_PRINTCLIENT:
+            DrawPicture(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_ERASEBKGND:
             // WM_PAINT covers every pixel; erasing first would only flicker.
@@ -59,8 +75,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-// gamewin [TITLE [X Y]]: X Y place the client area's top-left corner on the screen.
+// gamewin [TITLE [X Y [directx]]]: X Y place the client area's top-left corner on the screen.
 int main(int argc, char** argv) {
+    directX = argc > 4 && std::strcmp(argv[4], "directx") == 0;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = Procedure;

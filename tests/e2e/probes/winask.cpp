@@ -221,6 +221,21 @@ int Foreground() {
 }
 
 // post HWND MESSAGE WPARAM LPARAM (numbers in C notation).
+// shell-restart HWND ID: what a restart of Explorer does to a program's notification icon:
+// the icon (of receiver HWND, identifier ID) is gone, then TaskbarCreated is broadcast to
+// the top-level windows.
+int ShellRestart(char** argv) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = ParseHandle(argv[2]);
+    icon.uID = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
+    const BOOL deleted = Shell_NotifyIconW(NIM_DELETE, &icon);
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    const BOOL broadcast = PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
+    std::printf("deleted=%d\nbroadcast=%d\n", deleted ? 1 : 0, broadcast ? 1 : 0);
+    return deleted && broadcast ? 0 : 1;
+}
+
 int Post(char** argv) {
     const BOOL posted =
         PostMessageW(ParseHandle(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
@@ -278,7 +293,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: winask find CLASS [TITLE] | count CLASS | menu | children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
-                 "activate HWND | documents | list\n");
+                 "activate HWND | documents | list | shell-restart HWND ID\n");
     return 2;
 }
 
@@ -306,6 +321,9 @@ int main(int argc, char** argv) {
     }
     if (command == "foreground" && argc == 2) {
         return Foreground();
+    }
+    if (command == "shell-restart" && argc == 4) {
+        return ShellRestart(argv);
     }
     if (command == "post" && argc == 6) {
         return Post(argv);
