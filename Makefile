@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test check reproducible run dist bench artwork format clean
+.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle artwork format clean
 
 all: build
 
@@ -45,6 +45,10 @@ bench: setup
 	@[ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@build/bench/bench/vc_bench
+
+# The idle clock against a bare program with the same timers, under Wine (about a minute).
+bench-idle: mingw
+	@bench/idle.sh
 
 artwork: native
 	@cmake --build --preset native --target vc_artgen

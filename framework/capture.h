@@ -1,10 +1,21 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "framework/dib.h"
 
 namespace vc {
+
+// 32-bit pixels (blue, green, red, unused) as a capture holds them: the top row at
+// `top`, each next row `stride` bytes further on.
+struct Rows32 {
+    const std::uint8_t* top = nullptr;
+    std::size_t stride = 0;
+
+    const std::uint8_t* Row(int y) const { return top + static_cast<std::size_t>(y) * stride; }
+};
 
 // A picture of a window's client area, in the display's own pixel format.
 class Capture {
@@ -22,6 +33,9 @@ class Capture {
     // them: the band's bottom row first, each padded to 4 bytes. Lets a reader convert a
     // band at a time instead of the whole picture.
     virtual void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const = 0;
+    // The pixels themselves, readable in place, when the capture holds them as 32-bit rows
+    // (a display of 32 bits per pixel); nothing otherwise.
+    virtual std::optional<Rows32> DirectRows() const { return std::nullopt; }
 };
 
 }  // namespace vc

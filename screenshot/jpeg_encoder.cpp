@@ -92,10 +92,29 @@ void Setup(Compression& c, JpegBytes& out) {
 // instead of a second picture.
 constexpr int kBandRows = 16;
 
+// A 32-bit capture is read where it lies: no copy at all.
+void CompressDirectRows(jpeg_compress_struct& info, const Capture& capture, const Rows32& rows) {
+    SetScreenshotParameters(info, capture.Width(), capture.Height(), RowPixels::Bgrx32);
+    jpeg_start_compress(&info, TRUE);
+    JSAMPROW band[kBandRows];
+    for (int top = 0; top < capture.Height(); top += kBandRows) {
+        const int count = std::min(kBandRows, capture.Height() - top);
+        for (int i = 0; i < count; ++i) {
+            band[i] = const_cast<JSAMPROW>(rows.Row(top + i));
+        }
+        jpeg_write_scanlines(&info, band, static_cast<JDIMENSION>(count));
+    }
+    jpeg_finish_compress(&info);
+}
+
 void CompressRows(Compression& c, const Capture& capture, std::uint8_t* band) {
     jpeg_compress_struct& info = c.info;
     info.dest = &c.destination.base;
-    SetScreenshotParameters(info, capture.Width(), capture.Height());
+    if (const std::optional<Rows32> rows = capture.DirectRows()) {
+        CompressDirectRows(info, capture, *rows);
+        return;
+    }
+    SetScreenshotParameters(info, capture.Width(), capture.Height(), RowPixels::Bgr24);
     jpeg_start_compress(&info, TRUE);
     const std::size_t stride = DibRowStride(capture.Width(), 24);
     for (int top = 0; top < capture.Height(); top += kBandRows) {

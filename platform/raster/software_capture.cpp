@@ -7,6 +7,18 @@ namespace vc {
 
 SoftwareCapture::SoftwareCapture(Bitmap pixels, int bitsPerPixel, int* live)
     : pixels_(std::move(pixels)), bitsPerPixel_(bitsPerPixel), live_(live) {
+    if (bitsPerPixel_ == 32) {
+        rows32_.resize(static_cast<std::size_t>(Width()) * 4 * static_cast<std::size_t>(Height()));
+        for (int y = 0; y < Height(); ++y) {
+            std::uint8_t* row = rows32_.data() + static_cast<std::size_t>(y) * Width() * 4;
+            for (int x = 0; x < Width(); ++x) {
+                const Rgb c = pixels_.At(x, y);
+                row[x * 4] = c.b;
+                row[x * 4 + 1] = c.g;
+                row[x * 4 + 2] = c.r;
+            }
+        }
+    }
     if (live_ != nullptr) {
         ++*live_;
     }
@@ -36,6 +48,13 @@ std::unique_ptr<DibPixels> SoftwareCapture::ToDib(int bitsPerPixel) const {
 void SoftwareCapture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const {
     RefuseWhen(failCopies);
     CopyBitmapRows(pixels_, bitsPerPixel, top, count, out);
+}
+
+std::optional<Rows32> SoftwareCapture::DirectRows() const {
+    if (rows32_.empty()) {
+        return std::nullopt;
+    }
+    return Rows32{rows32_.data(), static_cast<std::size_t>(Width()) * 4};
 }
 
 }  // namespace vc

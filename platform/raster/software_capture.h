@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "framework/bitmap.h"
 #include "framework/capture.h"
 
@@ -18,12 +20,15 @@ class SoftwareCapture final : public Capture {
     int BitsPerPixel() const override { return bitsPerPixel_; }
     std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const override;
     void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const override;
+    // At 32 bits per pixel the capture keeps its pixels as the display does.
+    std::optional<Rows32> DirectRows() const override;
 
     // Every copy fails as when the system has no resources left.
     bool failCopies = false;
 
   private:
     Bitmap pixels_;
+    std::vector<std::uint8_t> rows32_;  // top-down, at 32 bits per pixel only
     int bitsPerPixel_;
     int* live_;
 };

@@ -137,7 +137,17 @@ Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
     if (!HasPixels()) {
         return;
     }
-    bitmap_ = CreateCompatibleBitmap(dc, size.width, size.height);
+    if (bitsPerPixel_ == 32) {
+        // The display's own format as a top-down DIB section: the encoder reads its rows
+        // where they lie, with no second copy.
+        InfoWithColours info = DibRequest(Size{size.width, -size.height}, 32);
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
+                                   nullptr, 0);
+        rows32_ = static_cast<const std::uint8_t*>(bits);
+    } else {
+        bitmap_ = CreateCompatibleBitmap(dc, size.width, size.height);
+    }
     if (bitmap_ == nullptr) {
         ThrowOutOfResources();
     }
@@ -174,6 +184,14 @@ void Win32Capture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* 
     const int firstScan = size_.height - top - count;
     GetDIBits(Required(screen), bitmap_, static_cast<UINT>(firstScan), static_cast<UINT>(count),
               out, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+}
+
+std::optional<Rows32> Win32Capture::DirectRows() const {
+    if (rows32_ == nullptr) {
+        return std::nullopt;
+    }
+    GdiFlush();  // the copy into the section is complete before its bits are read
+    return Rows32{rows32_, static_cast<std::size_t>(size_.width) * 4};
 }
 
 std::unique_ptr<DibPixels> Win32Capture::ToDib(int bitsPerPixel) const {

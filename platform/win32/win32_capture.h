@@ -6,7 +6,8 @@
 
 namespace vc {
 
-// A display-compatible bitmap of the window's client area: white, then overwritten by a
+// A display-compatible bitmap of the window's client area (at 32 bits per pixel a DIB
+// section of that format, else a device-dependent bitmap): white, then overwritten by a
 // plain copy from the window's device context (BitBlt); or black, then overwritten by what
 // the window prints of itself (PrintWindow).
 class Win32Capture final : public Capture {
@@ -24,6 +25,8 @@ class Win32Capture final : public Capture {
     std::unique_ptr<DibPixels> ToDib(int bitsPerPixel) const override;
     // GetDIBits of the band's scan lines into `out`.
     void CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const override;
+    // At 32 bits per pixel the capture is a top-down DIB section.
+    std::optional<Rows32> DirectRows() const override;
 
     // False when the window would not print itself.
     bool Filled() const { return filled_; }
@@ -33,6 +36,7 @@ class Win32Capture final : public Capture {
     bool filled_ = true;
     int bitsPerPixel_ = 0;
     HBITMAP bitmap_ = nullptr;
+    const std::uint8_t* rows32_ = nullptr;
 };
 
 // EOutOfResources with the system's text for the last error.

@@ -79,7 +79,11 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system,
     return window;
 }
 
+Win32Window::Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
+    : system_(system), client_(client), topLevel_(topLevel) {}
+
 Win32Window::~Win32Window() {
+    offscreen_.reset();
     if (handle_ != nullptr) {
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
@@ -209,30 +213,82 @@ LRESULT Win32Window::MouseButton(TMouseButton button, bool down, LPARAM lParam) 
     return 0;
 }
 
+class Win32Window::Offscreen {
+  public:
+    Offscreen(HDC like, Size size)
+        : size_(size),
+          dc_(CreateCompatibleDC(like)),
+          bitmap_(CreateCompatibleBitmap(like, size.width, size.height)) {
+        if (dc_ != nullptr && bitmap_ != nullptr) {
+            old_ = SelectObject(dc_, bitmap_);
+        }
+    }
+    ~Offscreen() {
+        if (old_ != nullptr) {
+            SelectObject(dc_, old_);
+        }
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
+        if (dc_ != nullptr) {
+            DeleteDC(dc_);
+        }
+    }
+    Offscreen(const Offscreen&) = delete;
+    Offscreen& operator=(const Offscreen&) = delete;
+
+    bool Usable() const { return old_ != nullptr; }
+    HDC Dc() const { return dc_; }
+    Size Dimensions() const { return size_; }
+
+  private:
+    Size size_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_ = nullptr;
+};
+
+namespace {
+
+// EndPaint on every way out, also when drawing throws.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    Rect Area() const { return FromRECT(paint_.rcPaint); }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_ = nullptr;
+};
+
+}  // namespace
+
 void Win32Window::Paint() {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(handle_, &paint);
-    const Rect area = FromRECT(paint.rcPaint);
-    if (!doubleBuffered_) {
-        GdiCanvas canvas(screen, system_.Fonts(), system_);
+    const PaintScope paint(handle_);
+    const Rect area = paint.Area();
+    RECT client{};
+    GetClientRect(handle_, &client);
+    const Size size{client.right, client.bottom};
+    if (doubleBuffered_ && (offscreen_ == nullptr || !(offscreen_->Dimensions() == size))) {
+        offscreen_.reset();
+        offscreen_ = std::make_unique<Offscreen>(paint.Dc(), size);
+    }
+    if (!doubleBuffered_ || !offscreen_->Usable()) {
+        GdiCanvas canvas(paint.Dc(), system_.Fonts(), system_);
         client_.PaintWindow(canvas, area);
-        EndPaint(handle_, &paint);
         return;
     }
     // Compose off-screen; the screen gets one copy.
-    RECT client{};
-    GetClientRect(handle_, &client);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    GdiCanvas canvas(memory, system_.Fonts(), system_);
+    GdiCanvas canvas(offscreen_->Dc(), system_.Fonts(), system_);
     client_.PaintWindow(canvas, area);
-    BitBlt(screen, area.left, area.top, area.Width(), area.Height(), memory, area.left, area.top,
-           SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    EndPaint(handle_, &paint);
+    BitBlt(paint.Dc(), area.left, area.top, area.Width(), area.Height(), offscreen_->Dc(),
+           area.left, area.top, SRCCOPY);
 }
 
 }  // namespace vc

@@ -34,8 +34,7 @@ class Win32Window final : public NativeWindow {
     void Show() override;
 
   private:
-    Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
-        : system_(system), client_(client), topLevel_(topLevel) {}
+    Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
@@ -46,6 +45,10 @@ class Win32Window final : public NativeWindow {
     bool topLevel_;
     HWND handle_ = nullptr;
     bool doubleBuffered_ = false;
+    // The off-screen picture of double-buffered painting, kept from one paint to the next
+    // (made anew only when the client area's size changes).
+    class Offscreen;
+    std::unique_ptr<Offscreen> offscreen_;
 };
 
 }  // namespace vc

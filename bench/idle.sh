@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# `make bench-idle`: VeltriaClock.exe idle under Wine against a bare program doing only what
+# the clock's design requires (bench/idle/baseline.cpp), side by side in one run:
+#  - start-up: process start to a visible window with its first game line drawn (both draw
+#    it at the same place, and both are watched the same way), the median of alternating
+#    starts;
+#  - idle CPU: both running together, their CPU ticks over 30 s; budget 1.10;
+#  - resident memory of both at the end.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/mingw
+export VC_EXE=$build/app/win32/VeltriaClock.exe
+export VC_PROBE=$build/tests/e2e/probes/winprobe.exe
+export WINEPREFIX=$root/build/bench-idle/prefix
+export VC_SESSION_OUT=$root/build/bench-idle/out
+baseline_exe=$build/bench/idle/idle_baseline.exe
+seconds=${VC_IDLE_SECONDS:-30}
+budget=1.10
+# The prefix is this benchmark's own: its server may be ended with it.
+SESSION_OWNS_PREFIX=1
+source "$root/tools/wine_session.sh"
+rm -rf "$VC_SESSION_OUT"
+mkdir -p "$VC_SESSION_OUT"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "making the benchmark's Wine prefix (once)"
+    DISPLAY= wineboot --init >/dev/null 2>&1
+    wineserver -w
+fi
+session_start_display
+# A server kept running, so that every start below finds it ready.
+wineserver -p
+app=$VC_SESSION_OUT/app
+mkdir -p "$app"
+cp "$VC_EXE" "$app/VeltriaClock.exe"
+
+now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
+visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+# The game line (x 22..160, y 13..24 of the strip at 0,0) shows white text on the band.
+game_line_drawn() {
+    local lit
+    lit=$(import -window root -crop 138x12+22+13 +repage png:- 2>/dev/null |
+        convert png:- -threshold 50% -format '%[fx:round(mean*w*h)]' info: 2>/dev/null) || return 1
+    [ "${lit:-0}" -gt 20 ]
+}
+clock_ready() { visible VeltriaClock && game_line_drawn; }
+baseline_ready() { visible IdleBaseline && game_line_drawn; }
+
+# start_time EXE READY: milliseconds from starting EXE until READY holds; the process is
+# ended afterwards.
+start_time() {
+    local started pid ready
+    started=$(now_ms)
+    wine "$1" >/dev/null 2>&1 &
+    pid=$!
+    SESSION_PIDS+=($pid)
+    until $2; do
+        [ $(($(now_ms) - started)) -lt 30000 ] || session_fail "$1 showed no window in 30 s"
+        sleep 0.01
+    done
+    ready=$(now_ms)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    while visible VeltriaClock || visible IdleBaseline; do sleep 0.05; done
+    echo $((ready - started))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+clock_times=() baseline_times=()
+for round in 1 2 3 4 5; do
+    baseline_times+=("$(start_time "$baseline_exe" baseline_ready)")
+    clock_times+=("$(start_time "$app/VeltriaClock.exe" clock_ready)")
+done
+clock_start=$(printf '%s\n' "${clock_times[@]}" | median)
+baseline_start=$(printf '%s\n' "${baseline_times[@]}" | median)
+echo "start-up to the first game line, median of 5 (ms): clock ${clock_start} (${clock_times[*]}), bare program ${baseline_start} (${baseline_times[*]})"
+awk -v c="$clock_start" -v b="$baseline_start" 'BEGIN { printf "start-up ratio: %.2f (goal 1.5)\n", c / b }'
+
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+
+wine "$app/VeltriaClock.exe" >/dev/null 2>&1 &
+clock=$!
+wine "$baseline_exe" 0 200 >/dev/null 2>&1 &
+baseline=$!
+SESSION_PIDS+=($clock $baseline)
+sleep 5
+clock_before=$(ticks $clock) baseline_before=$(ticks $baseline)
+sleep "$seconds"
+clock_ticks=$(($(ticks $clock) - clock_before))
+baseline_ticks=$(($(ticks $baseline) - baseline_before))
+echo "idle CPU ticks in $seconds s: clock $clock_ticks, bare program $baseline_ticks"
+echo "resident memory (kB): clock $(rss_kb $clock), bare program $(rss_kb $baseline)"
+awk -v c="$clock_ticks" -v b="$baseline_ticks" -v limit="$budget" 'BEGIN {
+    ratio = c / (b > 0 ? b : 1)
+    over = ratio > limit
+    printf "idle clock/bare program: %.2f (budget %.2f)%s\n", ratio, limit, (over ? " OVER BUDGET" : "")
+    exit over
+}'
