@@ -1,5 +1,6 @@
 #include "platform/win32/gdi_canvas.h"
 
+#include <optional>
 #include <vector>
 
 #include "platform/win32/screen_dc.h"
@@ -105,17 +106,30 @@ void GdiCanvas::DrawText(Point at, std::string_view cp932, const TFont& font, co
     SelectObject(dc_, old);
 }
 
+GdiTextMetrics::GdiTextMetrics(FontCache& fonts)
+    : fonts_(fonts), dc_(CreateCompatibleDC(nullptr)) {}
+
+GdiTextMetrics::~GdiTextMetrics() {
+    if (dc_ != nullptr) {
+        DeleteDC(dc_);
+    }
+}
+
 SIZE GdiTextMetrics::Extent(const std::wstring& text, const TFont& font) const {
-    const ScreenDc screen;
-    HGDIOBJ old = SelectObject(screen.Get(), fonts_.Get(font));
+    std::optional<ScreenDc> screen;  // only when the memory DC could not be made
+    if (dc_ == nullptr) {
+        screen.emplace();
+    }
+    const HDC dc = dc_ != nullptr ? dc_ : screen->Get();
+    HGDIOBJ old = SelectObject(dc, fonts_.Get(font));
     SIZE size{};
-    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     if (text.empty()) {
         TEXTMETRICW metrics{};
-        GetTextMetricsW(screen.Get(), &metrics);
+        GetTextMetricsW(dc, &metrics);
         size.cy = metrics.tmHeight;
     }
-    SelectObject(screen.Get(), old);
+    SelectObject(dc, old);
     return size;
 }
 

@@ -38,16 +38,21 @@ class GdiCanvas final : public Canvas {
     const WindowSystem& system_;
 };
 
-// Text extents measured with GDI on the screen.
+// Text extents measured with GDI, in a memory DC compatible with the screen kept for the
+// run: a label resizes to its text eight times a second.
 class GdiTextMetrics final : public TextMetrics {
   public:
-    explicit GdiTextMetrics(FontCache& fonts) : fonts_(fonts) {}
+    explicit GdiTextMetrics(FontCache& fonts);
+    ~GdiTextMetrics() override;
+    GdiTextMetrics(const GdiTextMetrics&) = delete;
+    GdiTextMetrics& operator=(const GdiTextMetrics&) = delete;
     int TextWidth(std::string_view cp932, const TFont& font) const override;
     int TextHeight(const TFont& font) const override;
 
   private:
     SIZE Extent(const std::wstring& text, const TFont& font) const;
     FontCache& fonts_;
+    HDC dc_;
 };
 
 }  // namespace vc
