@@ -92,6 +92,27 @@ clock_ticks=$(($(ticks $clock) - clock_before))
 baseline_ticks=$(($(ticks $baseline) - baseline_before))
 echo "idle CPU ticks in $seconds s: clock $clock_ticks, bare program $baseline_ticks"
 echo "resident memory (kB): clock $(rss_kb $clock), bare program $(rss_kb $baseline)"
+# Where it lies: the program file, Wine's Windows DLLs, the Unix libraries under them,
+# fonts, other files, and anonymous memory (heaps, stacks, the pictures).
+resident_by_kind() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { path = $6 }
+         /^Rss:/ {
+             if (path == "" || path ~ /^\[/) kind = "anonymous"
+             else if (path ~ /\.exe$/) kind = "program"
+             else if (path ~ /x86_64-windows/) kind = "Windows DLLs"
+             else if (path ~ /\.so/) kind = "Unix libraries"
+             else if (path ~ /font|\.tt[fc]$|\.otf$/) kind = "fonts"
+             else kind = "other files"
+             kb[kind] += $2
+         }
+         END { for (k in kb) printf "%s %d kB, ", k, kb[k]; print "" }' "/proc/$1/smaps"
+}
+echo "clock: $(resident_by_kind $clock)"
+echo "bare program: $(resident_by_kind $baseline)"
+# The five largest files the clock holds in memory.
+awk '/^[0-9a-f]+-[0-9a-f]+ / { path = $6 } /^Rss:/ && path != "" && path !~ /^\[/ { kb[path] += $2 }
+     END { for (p in kb) print kb[p], p }' "/proc/$clock/smaps" | sort -rn | head -5 |
+    sed 's/^/  clock maps (kB): /'
 awk -v c="$clock_ticks" -v b="$baseline_ticks" -v limit="$budget" 'BEGIN {
     ratio = c / (b > 0 ? b : 1)
     over = ratio > limit
