@@ -110,6 +110,17 @@ e2e_private_app() {
     [ -n "$E2E_INI_WIN" ] || session_fail "winepath gave no Windows path for $E2E_INI"
 }
 
+# e2e_clock_away_from_tray: a private copy of the clock, started with its strip at 300,200.
+# Wine's tray window opens at the screen's top-left, where the strip starts by default and,
+# being topmost, would take the icon's clicks.
+e2e_clock_away_from_tray() {
+    e2e_private_app
+    printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
+    session_start_clock
+    session_wait_window TFormVT555 VeltriaClock
+    e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
+}
+
 # e2e_wait_exit PID SECONDS: waits until the process has ended; E2E_EXIT_STATUS is its status.
 e2e_wait_exit() {
     local deadline=$(($(e2e_now_ms) + $2 * 1000)) state pid kept=()

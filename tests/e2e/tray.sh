@@ -5,13 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 session_start_display
-# Wine's tray window opens at the screen's top-left, where the strip starts by default and,
-# being topmost, would take the icon's clicks: the strip starts elsewhere.
-e2e_private_app
-printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
-session_start_clock
-session_wait_window TFormVT555 VeltriaClock
-e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
+e2e_clock_away_from_tray
 e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 clock_process=${ASK[process]}
 

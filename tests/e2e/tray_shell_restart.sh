@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 session_start_display
-e2e_private_app
-printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
-session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+e2e_clock_away_from_tray
 
 e2e_has_icons() { e2e_tray_icons && [ "$E2E_TRAY_ICONS" = "$1" ]; }
 e2e_wait_until 10 "the clock's icon did not appear" e2e_has_icons 1
