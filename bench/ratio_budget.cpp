@@ -33,6 +33,12 @@ class RatioReporter final : public benchmark::ConsoleReporter {
             }
             const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
             const bool quickest = run.run_type == Run::RT_Aggregate && run.aggregate_name == "min";
+            if (run.run_type == Run::RT_Iteration) {
+                const auto ratio = run.counters.find("ratio");
+                if (ratio != run.counters.end()) {
+                    ratios_[run.run_name.function_name] = ratio->second.value;
+                }
+            }
             if (run.run_type == Run::RT_Iteration || quickest) {
                 double& best =
                     quickest_.try_emplace(run.run_name.function_name, seconds).first->second;
@@ -49,8 +55,15 @@ class RatioReporter final : public benchmark::ConsoleReporter {
         return found == quickest_.end() ? 0 : found->second;
     }
 
+    // The ratio the benchmark measured itself; 0 when it did not run.
+    double OwnRatio(const std::string& name) const {
+        const auto found = ratios_.find(name);
+        return found == ratios_.end() ? 0 : found->second;
+    }
+
   private:
     std::map<std::string, double> quickest_;
+    std::map<std::string, double> ratios_;
 };
 
 // True when every ratio that could be measured is within its limit.
@@ -58,12 +71,15 @@ bool PrintRatios(const RatioReporter& reporter) {
     bool within = true;
     std::ostream& out = reporter.GetOutputStream();
     for (const RatioBudget& budget : Budgets()) {
-        const double measured = reporter.SecondsPerIteration(budget.measured);
-        const double baseline = reporter.SecondsPerIteration(budget.baseline);
-        if (measured <= 0 || baseline <= 0) {
+        double ratio = reporter.OwnRatio(budget.measured);
+        if (!budget.baseline.empty()) {
+            const double measured = reporter.SecondsPerIteration(budget.measured);
+            const double baseline = reporter.SecondsPerIteration(budget.baseline);
+            ratio = measured > 0 && baseline > 0 ? measured / baseline : 0;
+        }
+        if (ratio <= 0) {
             continue;
         }
-        const double ratio = measured / baseline;
         out << budget.label << ": " << std::fixed << std::setprecision(2) << ratio << " (budget "
             << budget.limit << ")";
         if (ratio > budget.limit) {

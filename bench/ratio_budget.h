@@ -4,7 +4,8 @@
 namespace vc::bench {
 
 // How much slower one benchmark may be than another, by the real time per iteration of each
-// one's quickest repetition.
+// one's quickest repetition; with no baseline, the benchmark measures both sides itself and
+// reports the ratio as its counter "ratio".
 struct RatioBudget {
     std::string label;  // printed before the ratio
     std::string measured;
