@@ -2,9 +2,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
-
-#include "framework/text_format.h"
 
 namespace vc {
 
@@ -34,21 +33,25 @@ inline std::string Joined(const PiecedText& text) {
 // bytes; Pieces() says which code page each part is in.
 class Exception : public std::runtime_error {
   public:
-    explicit Exception(const std::string& cp932)
-        : std::runtime_error(cp932), pieces_{{cp932, CodePage::Cp932}} {}
+    explicit Exception(const std::string& cp932) : Exception(PiecedText{{cp932}}) {}
     // A CP932 message with a system path or name filled into its "%s".
     Exception(std::string_view cp932Format, std::string_view ansiName)
-        : std::runtime_error(FillIn(cp932Format, ansiName)) {
-        const std::size_t at = cp932Format.find("%s");
-        pieces_ = {{std::string(cp932Format.substr(0, at)), CodePage::Cp932},
-                   {std::string(ansiName), CodePage::SystemAnsi}};
-        if (at != std::string_view::npos) {
-            pieces_.push_back({std::string(cp932Format.substr(at + 2)), CodePage::Cp932});
-        }
-    }
+        : Exception(FilledIn(cp932Format, ansiName)) {}
     const PiecedText& Pieces() const { return pieces_; }
 
   private:
+    explicit Exception(PiecedText pieces)
+        : std::runtime_error(Joined(pieces)), pieces_(std::move(pieces)) {}
+    static PiecedText FilledIn(std::string_view cp932Format, std::string_view ansiName) {
+        const std::size_t at = cp932Format.find("%s");
+        PiecedText pieces{{std::string(cp932Format.substr(0, at)), CodePage::Cp932},
+                          {std::string(ansiName), CodePage::SystemAnsi}};
+        if (at != std::string_view::npos) {
+            pieces.push_back({std::string(cp932Format.substr(at + 2)), CodePage::Cp932});
+        }
+        return pieces;
+    }
+
     PiecedText pieces_;
 };
 

@@ -16,14 +16,4 @@ std::string Printf(std::string_view format, Args... args) {
     return std::string(buffer, static_cast<std::size_t>(kept));
 }
 
-// The format's "%s" replaced by `text`, which may be of any length (a path).
-inline std::string FillIn(std::string_view format, std::string_view text) {
-    std::string filled(format);
-    const std::size_t at = filled.find("%s");
-    if (at != std::string::npos) {
-        filled.replace(at, 2, text);
-    }
-    return filled;
-}
-
 }  // namespace vc

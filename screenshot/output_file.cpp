@@ -1,7 +1,6 @@
 #include "screenshot/output_file.h"
 
 #include "framework/errors.h"
-#include "framework/text_format.h"
 #include "framework/texts.h"
 
 namespace vc {

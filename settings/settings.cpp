@@ -1,7 +1,6 @@
 #include "settings/settings.h"
 
 #include "framework/errors.h"
-#include "framework/text_format.h"
 #include "framework/texts.h"
 #include "settings/value_rules.h"
 

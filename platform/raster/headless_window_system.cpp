@@ -81,7 +81,6 @@ std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array
 
 void HeadlessWindowSystem::ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) {
     errorBoxes.push_back(std::string(ansiTitle) + ": " + Joined(message));
-    errorBoxTexts.push_back(message);
 }
 
 HeadlessWindow* HeadlessWindowSystem::TopLevel(std::size_t index) const {

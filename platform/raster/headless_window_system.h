@@ -101,7 +101,6 @@ class HeadlessWindowSystem : public WindowSystem {
     int nextMenuChoice = -1;
     Rect desktop{0, 0, 1920, 1080};
     std::vector<std::string> errorBoxes;  // "title: message"
-    std::vector<PiecedText> errorBoxTexts;
     static constexpr std::uintptr_t kIcon = 0x1C0;
     ScriptedDesktop scripted;
     RecordingNotificationArea tray;

@@ -65,7 +65,6 @@ class ScriptedDesktop final : public Desktop {
         if (failCaptures) {
             throw EOutOfResources(std::string(texts::kOutOfResources.cp932));
         }
-        ++copiesMade;
         const auto found = windows.find(id);
         return MakeCapture(found == windows.end() ? nullptr : &found->second.client, size);
     }
@@ -124,7 +123,6 @@ class ScriptedDesktop final : public Desktop {
     bool failCaptures = false;  // CaptureClient itself fails
     int capturesMade = 0;
     int capturesAlive = 0;
-    int copiesMade = 0;
     int printsMade = 0;
     // The thread's DPI context (0: a system without them) and each switch asked of it.
     DpiContext threadDpi = 0;

@@ -8,15 +8,12 @@ namespace vc {
 SoftwareCapture::SoftwareCapture(Bitmap pixels, int bitsPerPixel, int* live)
     : pixels_(std::move(pixels)), bitsPerPixel_(bitsPerPixel), live_(live) {
     if (bitsPerPixel_ == 32) {
-        rows32_.resize(static_cast<std::size_t>(Width()) * 4 * static_cast<std::size_t>(Height()));
+        // Top-down, as the display holds them: a band of one row is that row.
+        const std::size_t stride = DibRowStride(Width(), 32);
+        rows32_.resize(stride * static_cast<std::size_t>(Height()));
         for (int y = 0; y < Height(); ++y) {
-            std::uint8_t* row = rows32_.data() + static_cast<std::size_t>(y) * Width() * 4;
-            for (int x = 0; x < Width(); ++x) {
-                const Rgb c = pixels_.At(x, y);
-                row[x * 4] = c.b;
-                row[x * 4 + 1] = c.g;
-                row[x * 4 + 2] = c.r;
-            }
+            CopyBitmapRows(pixels_, 32, y, 1,
+                           rows32_.data() + static_cast<std::size_t>(y) * stride);
         }
     }
     if (live_ != nullptr) {
@@ -54,7 +51,7 @@ std::optional<Rows32> SoftwareCapture::DirectRows() const {
     if (rows32_.empty()) {
         return std::nullopt;
     }
-    return Rows32{rows32_.data(), static_cast<std::size_t>(Width()) * 4};
+    return Rows32{rows32_.data(), DibRowStride(Width(), 32)};
 }
 
 }  // namespace vc

@@ -83,7 +83,6 @@ Win32Window::Win32Window(Win32WindowSystem& system, WindowClient& client, bool t
     : system_(system), client_(client), topLevel_(topLevel) {}
 
 Win32Window::~Win32Window() {
-    offscreen_.reset();
     if (handle_ != nullptr) {
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
