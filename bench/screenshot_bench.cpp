@@ -274,8 +274,8 @@ void CaptureAgainstBare(benchmark::State& state, Size size) {
 [[maybe_unused]] const bool registered = [] {
     for (const Size size : kSizes) {
         const std::string name = "CaptureAgainstBare/" + size.Name();
-        // About two seconds a size.
-        const int alternations = size.width > 2000 ? 20 : 80;
+        // About two and five seconds.
+        const int alternations = size.width > 2000 ? 40 : 80;
         benchmark::RegisterBenchmark(name.c_str(), CaptureAgainstBare, size)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(alternations);
