@@ -206,6 +206,25 @@ e2e_drag() {
     sleep 0.3
 }
 
+# e2e_prime_drag GRAB_X GRAB_Y: without a window manager, Wine hands a window to the (absent)
+# manager the first time it moves while active: it remaps it, the strip loses the focus and
+# that drag stops after one step, or (on a busy machine, the strip just started) does not
+# move it at all. Short drags from the grab point until the system reports a new place
+# (three tries); later drags follow the pointer. PROBE then holds the strip's place.
+e2e_prime_drag() {
+    local try from
+    session_probe TFormVT555 VeltriaClock || session_fail "no strip to drag"
+    from="${PROBE[left]},${PROBE[top]}"
+    for try in 1 2 3; do
+        e2e_drag $((PROBE[left] + $1)) $((PROBE[top] + $2)) $((PROBE[left] + $1 + 30)) \
+            $((PROBE[top] + $2 + 30))
+        session_probe TFormVT555 VeltriaClock || session_fail "the strip went away during a drag"
+        [ "${PROBE[left]},${PROBE[top]}" = "$from" ] || return 0
+        sleep 0.5
+    done
+    session_fail "three drags did not move the strip from $from"
+}
+
 # e2e_wait_strip_width WIDTH: waits (3 s at most) until the strip is WIDTH pixels wide.
 e2e_wait_strip_width() {
     local deadline=$(($(e2e_now_ms) + 3000))

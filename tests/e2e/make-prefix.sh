@@ -5,6 +5,11 @@
 set -euo pipefail
 base=$1 count=${2:-1}
 first=$base-1
+# A server left by the last run's journeys would write into a copy while it is removed;
+# these prefixes are the test run's own, so their servers are stopped whole.
+for old in "$base"-*; do
+    [ ! -d "$old" ] || WINEPREFIX=$old wineserver -k 2>/dev/null || true
+done
 rm -rf "$base" "$base"-*
 mkdir -p "$(dirname "$base")"
 export WINEPREFIX=$first WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
