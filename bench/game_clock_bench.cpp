@@ -2,9 +2,9 @@
 // rebuild's comparison. Budget: no heap allocation, well under 100 ns.
 #include <benchmark/benchmark.h>
 
-#include "app/vlttime/strip_render.h"
 #include "bench/allocation_count.h"
 #include "clock/game_time.h"
+#include "tests/support/scripted_strip.h"
 #include "window/second_watch.h"
 
 namespace {
@@ -48,7 +48,7 @@ BENCHMARK(CalendarAndNight);
 
 // The clock window's whole game-clock tick, when the game second has not changed.
 void WindowTickWithoutChange(benchmark::State& state) {
-    vc::HeadlessStrip strip(LocalAt(4'000'000));
+    vc::ScriptedStrip strip(LocalAt(4'000'000));
     vc::TFormVT555& form = strip.Form();
     form.TimerVTTimer(nullptr);
     const long before = vc::bench::AllocationCount();

@@ -25,9 +25,9 @@
 #include "framework/bitmap.h"
 #include "framework/dib.h"
 #include "platform/posix/posix_shell.h"
-#include "platform/raster/software_capture.h"
 #include "screenshot/jpeg_file.h"
 #include "screenshot/jpeg_parameters.h"
+#include "tests/support/software_capture.h"
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>

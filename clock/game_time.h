@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "framework/platform.h"
+#include "framework/seam/local_clock.h"
 #include "framework/system_time.h"
 
 namespace vc {

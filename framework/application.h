@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "framework/component.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 #include "framework/text_prefix.h"
 
 namespace vc {

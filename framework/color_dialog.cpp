@@ -4,7 +4,7 @@
 
 #include "framework/controls.h"
 #include "framework/errors.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/seam/window_system.h"
+
 namespace vc {
 
 TControl::~TControl() {

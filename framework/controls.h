@@ -5,7 +5,7 @@
 #include "framework/canvas.h"
 #include "framework/component.h"
 #include "framework/geometry.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 

@@ -1,7 +1,7 @@
 #include "framework/menu.h"
 
 #include "framework/access_keys.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 

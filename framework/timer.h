@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "framework/component.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "framework/capture.h"
-#include "framework/platform.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

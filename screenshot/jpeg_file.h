@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/capture.h"
-#include "framework/platform.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

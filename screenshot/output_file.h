@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/platform.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

@@ -65,13 +65,13 @@ std::unique_ptr<Capture> CopyGameClient(Desktop& desktop, WindowId game, Size si
 }  // namespace
 
 WindowId ScreenshotHotkey::Poll(const Desktop& desktop, bool optionOn) {
-    const std::int16_t state = desktop.KeyState(VK_P_KEY);
+    const KeyState state = desktop.StateOf(Key::P);
     if (state == LastPKeyState) {
         return 0;
     }
     // Stored before any test, so each change of P is looked at exactly once.
     LastPKeyState = state;
-    if (!optionOn || state >= 0 || !desktop.KeyDown(VK_CONTROL_KEY)) {
+    if (!optionOn || !state.down || !desktop.KeyDown(Key::Control)) {
         return 0;
     }
     const WindowId game = desktop.FindTopLevel(kGameWindowClass);

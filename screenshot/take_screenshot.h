@@ -2,9 +2,14 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/platform.h"
+#include "framework/seam/desktop.h"
+#include "framework/seam/local_clock.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
+
+// The window class of the game client's top-level window.
+inline constexpr const char* kGameWindowClass = "VLT-CL";
 
 // Polls the P key on each hotkey tick and says when Ctrl+P was pressed for the game.
 class ScreenshotHotkey {
@@ -14,8 +19,9 @@ class ScreenshotHotkey {
     // window is in front.
     WindowId Poll(const Desktop& desktop, bool optionOn);
 
-    // P's last whole state word; 0 at start, so a P already down counts on the first tick.
-    std::int16_t LastPKeyState = 0;
+    // P's last state; up and untoggled at start, so a P already down counts on the first
+    // tick.
+    KeyState LastPKeyState;
 };
 
 struct ScreenshotTarget {

@@ -1,7 +1,7 @@
 #pragma once
 #include <filesystem>
 
-#include "settings/profile.h"
+#include "framework/seam/profile.h"
 
 namespace vc {
 

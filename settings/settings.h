@@ -8,8 +8,7 @@
 #include <variant>
 
 #include "framework/color.h"
-#include "framework/platform.h"
-#include "settings/profile.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

@@ -11,30 +11,26 @@
 namespace vc {
 namespace {
 
-constexpr std::int64_t kLeftDown = 0x201;
-constexpr std::int64_t kLeftUp = 0x202;
-constexpr std::int64_t kRightUp = 0x205;
-constexpr std::int64_t kMiddleDown = 0x207;
-constexpr std::int64_t kMiddleUp = 0x208;
-
 struct MouseRoute {
-    std::int64_t message;
+    TrayMouse::Kind kind;
+    TMouseButton button;
     TMouseEvent TTaskTrayMini::*event;
     bool TTaskTrayMini::*enabled;
-    TMouseButton button;
     TShiftState shift;
 };
 
 constexpr MouseRoute kMouseRoutes[] = {
-    {kLeftDown, &TTaskTrayMini::OnMouseDown, &TTaskTrayMini::EnableMouseDown, TMouseButton::mbLeft,
-     ssLeft},
-    {kLeftUp, &TTaskTrayMini::OnMouseUp, &TTaskTrayMini::EnableMouseUp, TMouseButton::mbLeft,
-     ssLeft},
-    {kMiddleDown, &TTaskTrayMini::OnMMouseDown, &TTaskTrayMini::EnableMMouseDown,
-     TMouseButton::mbMiddle, ssMiddle},
-    {kMiddleUp, &TTaskTrayMini::OnMMouseUp, &TTaskTrayMini::EnableMMouseUp, TMouseButton::mbMiddle,
-     ssMiddle},
+    {TrayMouse::Kind::Down, TMouseButton::mbLeft, &TTaskTrayMini::OnMouseDown,
+     &TTaskTrayMini::EnableMouseDown, ssLeft},
+    {TrayMouse::Kind::Up, TMouseButton::mbLeft, &TTaskTrayMini::OnMouseUp,
+     &TTaskTrayMini::EnableMouseUp, ssLeft},
+    {TrayMouse::Kind::Down, TMouseButton::mbMiddle, &TTaskTrayMini::OnMMouseDown,
+     &TTaskTrayMini::EnableMMouseDown, ssMiddle},
+    {TrayMouse::Kind::Up, TMouseButton::mbMiddle, &TTaskTrayMini::OnMMouseUp,
+     &TTaskTrayMini::EnableMMouseUp, ssMiddle},
 };
+
+constexpr TrayAction kTrayActions[] = {TrayAction::Add, TrayAction::Modify, TrayAction::Delete};
 
 TWinControl& WindowedOwner(TComponent* owner) {
     auto* control = dynamic_cast<TWinControl*>(owner);
@@ -46,7 +42,7 @@ TWinControl& WindowedOwner(TComponent* owner) {
 
 }  // namespace
 
-TTaskTrayMini* TrayModule::Find(std::uint64_t id) const {
+TTaskTrayMini* TrayModule::Find(std::uint32_t id) const {
     const std::string key = std::to_string(id);
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [&key](const Entry& entry) { return entry.id == key; });
@@ -104,8 +100,6 @@ TTaskTrayMini::TTaskTrayMini(TComponent* owner, TrayModule& module)
         module_.sharedCallback_ = &callback;
     }
     FIconId = module_.Register(*this);
-    FIconData.cbSize = kNotifyIconDataSize;
-    FIconData.callbackMessage = kTrayNotify;
     FIconData.id = static_cast<std::uint32_t>(FIconId);
 }
 
@@ -116,19 +110,16 @@ TTaskTrayMini::~TTaskTrayMini() {
 
 void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip) {
     TMyCallback* receiver = module_.SharedCallback();
-    FIconData = NotifyIconData{
-        .cbSize = kNotifyIconDataSize,
+    FIconData = TrayIcon{
         .window = receiver == nullptr ? nullptr : receiver->WindowNeeded(),
         .id = static_cast<std::uint32_t>(FIconId),
-        .flags = kTrayIconFlags,
-        .callbackMessage = kTrayNotify,
         .icon = icon,
         .tip = std::string(tip.substr(0, kTrayTipBytes)),
     };
     if (mode != kTrayAdd && mode != kTrayModify && mode != kTrayDelete) {
         return;
     }
-    System().Notifications().NotifyIcon(static_cast<std::uint32_t>(mode), FIconData);
+    System().Notifications().NotifyIcon(kTrayActions[mode], FIconData);
     if (mode != kTrayModify) {
         shown_ = mode == kTrayAdd;
     }
@@ -136,7 +127,7 @@ void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip)
 
 void TTaskTrayMini::TaskbarCreated() {
     if (shown_) {
-        System().Notifications().NotifyIcon(kTrayAdd, FIconData);
+        System().Notifications().NotifyIcon(TrayAction::Add, FIconData);
     }
 }
 
@@ -144,15 +135,16 @@ TWinControl& TTaskTrayMini::OwnerControl() const {
     return static_cast<TWinControl&>(*Owner());
 }
 
-void TTaskTrayMini::Respond(std::int64_t mouseMessage, Point at) {
+void TTaskTrayMini::Respond(const TrayMouse& mouse, Point at) {
     std::function<void()> action;
-    if (mouseMessage == kRightUp) {
+    if (mouse.kind == TrayMouse::Kind::Up && mouse.button == TMouseButton::mbRight) {
         if (PopupMenuR != nullptr) {
             action = [menu = PopupMenuR, at] { menu->Popup(at); };
         }
     }
     for (const MouseRoute& route : kMouseRoutes) {
-        if (route.message == mouseMessage && this->*route.enabled && this->*route.event) {
+        if (route.kind == mouse.kind && route.button == mouse.button && this->*route.enabled &&
+            this->*route.event) {
             // A copy: the handler may rebind its own event.
             action = [this, event = this->*route.event, route, at] {
                 event(this, route.button, route.shift, at.x, at.y);
@@ -228,19 +220,15 @@ NativeWindow* TMyCallback::WindowNeeded() {
     return Window();
 }
 
-bool TMyCallback::HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
-    if (message != kTrayNotify) {
-        return false;
-    }
-    TTaskTrayMini* tray = module_.Find(wParam);
+void TMyCallback::TrayMouseAction(const TrayMouse& action) {
+    TTaskTrayMini* tray = module_.Find(action.iconId);
     if (tray == nullptr) {
-        return true;
+        return;
     }
     FTaskTray = tray;
     const Point at = tray->System().TheDesktop().CursorPos();
     // What the handler or the menu throws ends the handling and reaches the error box.
-    Dispatch([tray, lParam, at] { tray->Respond(lParam, at); });
-    return true;
+    Dispatch([tray, action, at] { tray->Respond(action, at); });
 }
 
 }  // namespace vc

@@ -6,7 +6,8 @@
 
 #include "framework/component.h"
 #include "framework/controls.h"
-#include "framework/platform.h"
+#include "framework/seam/native_window.h"
+#include "framework/seam/notification_area.h"
 #include "tray/shift_state.h"
 
 namespace vc {
@@ -15,15 +16,10 @@ class TPopupMenu;
 class TTaskTrayMini;
 class TMyCallback;
 
-// NIF_MESSAGE | NIF_ICON | NIF_TIP
-inline constexpr std::uint32_t kTrayIconFlags = 7;
-// The shell takes the first version of NOTIFYICONDATAA; its size follows the pointer size
-// (88 bytes on 32-bit Windows, 104 on x86-64, which the exe is).
-inline constexpr std::uint32_t kNotifyIconDataSize = sizeof(void*) == 8 ? 104 : 88;
 // The tip field holds 64 bytes with its terminating zero.
 inline constexpr std::size_t kTrayTipBytes = 63;
 
-// SetIcon's modes, as the shell's NIM_ADD, NIM_MODIFY and NIM_DELETE.
+// SetIcon's modes.
 inline constexpr int kTrayAdd = 0;
 inline constexpr int kTrayModify = 1;
 inline constexpr int kTrayDelete = 2;
@@ -40,7 +36,7 @@ class TrayModule {
     // Empty until the first component is made.
     TMyCallback* SharedCallback() const { return sharedCallback_; }
     // The live component whose identifier, written in decimal, is `id`.
-    TTaskTrayMini* Find(std::uint64_t id) const;
+    TTaskTrayMini* Find(std::uint32_t id) const;
     // The shell forgot every icon (the taskbar was made anew): adds the shown ones again.
     void ReAddShownIcons() const;
 
@@ -85,7 +81,7 @@ class TTaskTrayMini : public TComponent {
     bool EnableMMouseDown = true;
 
     std::int32_t IconId() const { return FIconId; }
-    const NotifyIconData& IconData() const { return FIconData; }
+    const TrayIcon& IconData() const { return FIconData; }
 
     // mode: kTrayAdd, kTrayModify or kTrayDelete; any other refills the record only.
     // `tip` is CP932; its first 63 bytes are kept.
@@ -99,14 +95,14 @@ class TTaskTrayMini : public TComponent {
   private:
     friend class TMyCallback;
 
-    // Brings the owner forward, runs what the mouse message asks for, then lets waiting
-    // messages through; does nothing at all when the message asks for nothing.
-    void Respond(std::int64_t mouseMessage, Point at);
+    // Brings the owner forward, runs what the mouse action asks for, then lets waiting
+    // messages through; does nothing at all when the action asks for nothing.
+    void Respond(const TrayMouse& action, Point at);
     TWinControl& OwnerControl() const;
 
     TrayModule& module_;
     std::int32_t FIconId = 0;
-    NotifyIconData FIconData;
+    TrayIcon FIconData;
     bool shown_ = false;
 };
 
@@ -125,7 +121,7 @@ class TMyCallback : public TWinControl {
     // yet; empty while the parent has none.
     NativeWindow* WindowNeeded();
 
-    bool HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) override;
+    void TrayMouseAction(const TrayMouse& action) override;
 
   protected:
     void PaintWindowBackground(Canvas&, const Rect&) override {}

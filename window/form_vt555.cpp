@@ -105,13 +105,9 @@ void TFormVT555::FormDestroy(TObject*) {
     TaskTrayMiniX->SetIcon(kTrayDelete, System().ApplicationIcon(), texts::kWindowCaption.cp932);
 }
 
-bool TFormVT555::HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
-    if (message == kTaskbarCreated) {
-        // Without this the icon would be gone until the next start.
-        ProcessTrayModule().ReAddShownIcons();
-        return true;
-    }
-    return TForm::HandleMessage(message, wParam, lParam);
+// Without this the icon would be gone until the next start.
+void TFormVT555::TaskbarCreated() {
+    ProcessTrayModule().ReAddShownIcons();
 }
 
 void TFormVT555::ImageXClick(TObject*) {
@@ -200,7 +196,7 @@ void TFormVT555::UpdateButtonLook() {
     const Point inClient{cursor.x - Left(), cursor.y - Top()};
     ButtonLook look = ButtonLook::Normal;
     if (PanelX->BoundsRect().Contains(inClient)) {
-        look = System().TheDesktop().KeyDown(VK_LBUTTON_KEY) ? ButtonLook::Down : ButtonLook::Over;
+        look = System().TheDesktop().KeyDown(Key::LeftButton) ? ButtonLook::Down : ButtonLook::Over;
     }
     SetButtonLook(look);
 }

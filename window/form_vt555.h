@@ -10,7 +10,9 @@
 #include "framework/layout_loader.h"
 #include "framework/menu.h"
 #include "framework/panel.h"
-#include "framework/platform.h"
+#include "framework/seam/desktop.h"
+#include "framework/seam/local_clock.h"
+#include "framework/seam/shell.h"
 #include "framework/timer.h"
 #include "screenshot/take_screenshot.h"
 #include "settings/settings.h"
@@ -84,7 +86,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 
     // Keeps the strip on the monitor it is moved to.
     void PositionChanging(Point& proposed) override;
-    bool HandleMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) override;
+    void TaskbarCreated() override;
     // The strip is dragged by any point; the button is a window of its own.
     bool DragsByAnyPoint() const override { return true; }
     // The button's look from where the pointer is and whether the left button is down.

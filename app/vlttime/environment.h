@@ -2,7 +2,7 @@
 #include <functional>
 #include <ostream>
 
-#include "framework/platform.h"
+#include "framework/seam/local_clock.h"
 
 namespace vc::vlttime {
 

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "app/vlttime/environment.h"
-#include "framework/platform.h"
+#include "framework/seam/desktop.h"
+#include "framework/seam/shell.h"
 
 namespace vc::vlttime {
 

@@ -3,17 +3,14 @@
 #include "clock/clock_lines.h"
 #include "framework/resources.h"
 #include "platform/posix/cp932.h"
+#include "platform/raster/empty_desktop.h"
 
 namespace vc {
 
-const BitmapFont& HeadlessStrip::Font() {
-    static const BitmapFont font;
-    return font;
-}
-
-HeadlessStrip::HeadlessStrip(const SystemTime& start, const std::string& programPath,
+HeadlessStrip::HeadlessStrip(HeadlessWindowSystem& system, const SystemTime& start,
+                             const std::string& programPath,
                              std::optional<std::string> documentsFolder)
-    : system_(Font()),
+    : system_(system),
       application_(system_, ApplicationTitle(programPath)),
       clock_(start),
       shell_(programPath, std::move(documentsFolder)) {
@@ -23,7 +20,10 @@ HeadlessStrip::HeadlessStrip(const SystemTime& start, const std::string& program
 }
 
 Bitmap RenderStrip(const StripPicture& picture) {
-    HeadlessStrip strip(picture.at, picture.programPath);
+    EmptyDesktop desktop;
+    NoNotificationArea tray;
+    HeadlessWindowSystem system(BitmapFont::Shared(), desktop, tray);
+    HeadlessStrip strip(system, picture.at, picture.programPath);
     TFormVT555& form = strip.Form();
     form.Popup_24Hour->SetChecked(picture.hour24);
     form.SetClientSize(picture.width, kStripHeight);

@@ -3,33 +3,23 @@
 
 #include "framework/application.h"
 #include "framework/bitmap.h"
-#include "framework/platform.h"
+#include "framework/seam/local_clock.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/raster/headless_window_system.h"
 #include "window/form_vt555.h"
 
 namespace vc {
 
-// A clock whose time is set by hand.
-class SetClock final : public LocalClock {
-  public:
-    explicit SetClock(const SystemTime& now) : now_(now) {}
-    SystemTime Now() const override { return now_; }
-    void Set(const SystemTime& now) { now_ = now; }
-
-  private:
-    SystemTime now_;
-};
-
-// The clock window built from the program's own layout and pictures, without a window
-// system: for pictures of the strip and for tests. Its settings file lies beside
-// `programPath`, as the exe's does.
+// The clock window built from the program's own layout and pictures on a window system
+// without windows: for pictures of the strip. Its settings file lies beside `programPath`,
+// as the exe's does.
 class HeadlessStrip {
   public:
     static constexpr const char* kNoProgram = "/nonexistent/VeltriaClock.exe";
 
-    explicit HeadlessStrip(const SystemTime& start, const std::string& programPath = kNoProgram,
-                           std::optional<std::string> documentsFolder = std::nullopt);
+    HeadlessStrip(HeadlessWindowSystem& system, const SystemTime& start,
+                  const std::string& programPath = kNoProgram,
+                  std::optional<std::string> documentsFolder = std::nullopt);
 
     TFormVT555& Form() { return *form_; }
     HeadlessWindowSystem& System() { return system_; }
@@ -39,11 +29,8 @@ class HeadlessStrip {
     // The client area as the screen shows it.
     Bitmap Render() { return system_.Render(Window()); }
 
-    // The 12-dot font, loaded once per process.
-    static const BitmapFont& Font();
-
   private:
-    HeadlessWindowSystem system_;
+    HeadlessWindowSystem& system_;
     TApplication application_;
     SetClock clock_;
     PosixShell shell_;

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/platform.h"
+#include "framework/seam/local_clock.h"
 
 namespace vc {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/platform.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

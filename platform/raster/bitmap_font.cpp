@@ -219,4 +219,9 @@ void BitmapFont::DrawUnderline(Bitmap& target, Point origin, std::string_view cp
     });
 }
 
+const BitmapFont& BitmapFont::Shared() {
+    static const BitmapFont font;
+    return font;
+}
+
 }  // namespace vc

@@ -25,6 +25,8 @@ class BitmapFont {
 
     // Throws std::runtime_error naming the file when a font cannot be loaded.
     explicit BitmapFont(const std::string& folder = kDefaultFolder);
+    // The font from the default folder, loaded once per process.
+    static const BitmapFont& Shared();
 
     int MeasureWidth(std::string_view cp932) const;
 

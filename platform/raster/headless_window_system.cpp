@@ -1,6 +1,7 @@
 #include "platform/raster/headless_window_system.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace vc {
 
@@ -67,20 +68,8 @@ void HeadlessWindowSystem::FireTimers(int intervalMs) {
     }
 }
 
-int HeadlessWindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) {
-    menus.push_back({entries, at});
-    return std::exchange(nextMenuChoice, -1);
-}
-
-std::optional<TColor> HeadlessWindowSystem::PickColor(TColor initial, std::array<TColor, 16>&,
-                                                      const NativeWindow& anchor) {
-    colourDialogs.push_back(initial);
-    colourDialogsNear.push_back(&anchor);
-    return std::exchange(nextColourChoice, std::nullopt);
-}
-
 void HeadlessWindowSystem::ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) {
-    errorBoxes.push_back(std::string(ansiTitle) + ": " + Joined(message));
+    std::cerr << ansiTitle << ": " << Joined(message) << "\n";
 }
 
 HeadlessWindow* HeadlessWindowSystem::TopLevel(std::size_t index) const {

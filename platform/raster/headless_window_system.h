@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "framework/bitmap.h"
-#include "framework/form.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 #include "platform/raster/bitmap_font.h"
-#include "platform/raster/scripted_desktop.h"
 #include "platform/raster/software_canvas.h"
 
 namespace vc {
@@ -61,11 +59,13 @@ class HeadlessWindow final : public NativeWindow {
     std::vector<Rect> invalidated_;
 };
 
-// Windows, timers and menus without a window system: for rendering the strip into a picture
-// and for driving the clock window in tests.
+// Windows and timers without a window system, for rendering the strip into a picture. Nobody
+// is there to answer: menus choose nothing, the colour dialog is cancelled, error boxes go to
+// the error stream.
 class HeadlessWindowSystem : public WindowSystem {
   public:
-    explicit HeadlessWindowSystem(const BitmapFont& font) : font_(font), metrics_(font) {}
+    HeadlessWindowSystem(const BitmapFont& font, Desktop& theDesktop, NotificationArea& tray)
+        : font_(font), metrics_(font), desktop_(theDesktop), tray_(tray) {}
 
     std::unique_ptr<NativeWindow> CreateTopLevel(WindowClient& client, const TopLevelStyle& style,
                                                  const Rect& bounds) override;
@@ -75,15 +75,16 @@ class HeadlessWindowSystem : public WindowSystem {
     const TextMetrics& Metrics() const override { return metrics_; }
     Rect MonitorRectNear(const Rect&) const override { return desktop; }
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
-    int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
+    int TrackPopupMenu(const std::vector<MenuEntry>&, Point) override { return -1; }
     void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override;
-    std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,
-                                    const NativeWindow& anchor) override;
-    void Terminate() override { terminated = true; }
-    void ProcessMessages() override { ++messagePasses; }
+    std::optional<TColor> PickColor(TColor, std::array<TColor, 16>&, const NativeWindow&) override {
+        return std::nullopt;
+    }
+    void Terminate() override {}
+    void ProcessMessages() override {}
     std::uintptr_t ApplicationIcon() const override { return kIcon; }
-    Desktop& TheDesktop() override { return scripted; }
-    NotificationArea& Notifications() override { return tray; }
+    Desktop& TheDesktop() override { return desktop_; }
+    NotificationArea& Notifications() override { return tray_; }
 
     // The client area of a top-level window as the screen would show it: the window's own
     // drawing with its child windows on top.
@@ -93,24 +94,8 @@ class HeadlessWindowSystem : public WindowSystem {
     void FireTimers(int intervalMs);
     void Forget(const HeadlessWindow& window);
 
-    struct MenuShown {
-        std::vector<MenuEntry> entries;
-        Point at;
-    };
-    std::vector<MenuShown> menus;
-    int nextMenuChoice = -1;
-    Rect desktop{0, 0, 1920, 1080};
-    std::vector<std::string> errorBoxes;  // "title: message"
     static constexpr std::uintptr_t kIcon = 0x1C0;
-    ScriptedDesktop scripted;
-    RecordingNotificationArea tray;
-    // The colour dialog: each opening's preset and the window it opened near, and what the
-    // next one answers.
-    std::vector<TColor> colourDialogs;
-    std::vector<const NativeWindow*> colourDialogsNear;
-    std::optional<TColor> nextColourChoice;
-    bool terminated = false;
-    int messagePasses = 0;
+    Rect desktop{0, 0, 1920, 1080};
 
   private:
     struct Timer {
@@ -122,6 +107,8 @@ class HeadlessWindowSystem : public WindowSystem {
 
     const BitmapFont& font_;
     BitmapTextMetrics metrics_;
+    Desktop& desktop_;
+    NotificationArea& tray_;
     std::vector<HeadlessWindow*> windows_;  // in creation order; children after parents
     std::map<int, Timer> timers_;
     int nextTimer_ = 1;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/canvas.h"
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 

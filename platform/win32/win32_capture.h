@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include "framework/capture.h"
-#include "framework/platform.h"
 
 namespace vc {
 

@@ -25,8 +25,10 @@ HWND AsHandle(WindowId window) {
 
 }  // namespace
 
-std::int16_t Win32Desktop::KeyState(int virtualKey) const {
-    return GetKeyState(virtualKey);
+KeyState Win32Desktop::StateOf(Key key) const {
+    static constexpr int kVirtualKeys[] = {VK_LBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU, 'P'};
+    const SHORT state = GetKeyState(kVirtualKeys[static_cast<int>(key)]);
+    return KeyState{.down = (state & 0x8000) != 0, .toggled = (state & 1) != 0};
 }
 
 WindowId Win32Desktop::FindTopLevel(std::string_view className) const {
@@ -115,17 +117,22 @@ void Win32Desktop::BringToFront(NativeWindow& window) {
     SetForegroundWindow(static_cast<Win32Window&>(window).Handle());
 }
 
-void Win32NotificationArea::NotifyIcon(std::uint32_t action, const NotifyIconData& data) {
+void Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) {
+    static constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
+    // The first version of the record, which every shell takes; its size follows the
+    // pointer size (88 bytes on 32-bit Windows, 104 on x86-64).
     NOTIFYICONDATAA record{};
-    record.cbSize = data.cbSize;
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd =
-        data.window != nullptr ? static_cast<Win32Window*>(data.window)->Handle() : nullptr;
-    record.uID = data.id;
-    record.uFlags = data.flags;
-    record.uCallbackMessage = data.callbackMessage;
-    record.hIcon = reinterpret_cast<HICON>(data.icon);
-    std::memcpy(record.szTip, data.tip.data(), std::min<std::size_t>(data.tip.size(), 63));
-    Shell_NotifyIconA(action, &record);
+        icon.window != nullptr ? static_cast<Win32Window*>(icon.window)->Handle() : nullptr;
+    record.uID = icon.id;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = Win32Window::kTrayNotify;
+    record.hIcon = reinterpret_cast<HICON>(icon.icon);
+    // The field keeps its terminating zero.
+    std::memcpy(record.szTip, icon.tip.data(),
+                std::min<std::size_t>(icon.tip.size(), sizeof record.szTip - 1));
+    Shell_NotifyIconA(kMessages[static_cast<int>(action)], &record);
 }
 
 }  // namespace vc

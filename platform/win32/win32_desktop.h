@@ -1,12 +1,14 @@
 #pragma once
-#include "framework/platform.h"
+#include "framework/seam/desktop.h"
+#include "framework/seam/native_window.h"
+#include "framework/seam/notification_area.h"
 
 namespace vc {
 
 class Win32Desktop final : public Desktop {
   public:
     Point CursorPos() const override;
-    std::int16_t KeyState(int virtualKey) const override;
+    KeyState StateOf(Key key) const override;
     WindowId FindTopLevel(std::string_view className) const override;
     WindowId ForegroundWindow() const override;
     std::optional<Size> ClientSize(WindowId window) const override;
@@ -23,7 +25,7 @@ class Win32Desktop final : public Desktop {
 // Shell_NotifyIconA with the first version of its record.
 class Win32NotificationArea final : public NotificationArea {
   public:
-    void NotifyIcon(std::uint32_t action, const NotifyIconData& data) override;
+    void NotifyIcon(TrayAction action, const TrayIcon& icon) override;
 };
 
 }  // namespace vc

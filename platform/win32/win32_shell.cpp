@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "settings/profile.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/platform.h"
+#include "framework/seam/shell.h"
 
 namespace vc {
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <exception>
+#include <optional>
 
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/wide_text.h"
@@ -24,6 +25,34 @@ void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC pro
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name.c_str();
     RegisterClassW(&wc);
+}
+
+// The shell's mouse message as plain data; nothing for one the tray does not report.
+std::optional<TrayMouse> TrayMouseFrom(WPARAM iconId, LPARAM mouseMessage) {
+    using Kind = TrayMouse::Kind;
+    struct Route {
+        UINT message;
+        Kind kind;
+        TMouseButton button;
+    };
+    static constexpr Route kRoutes[] = {
+        {WM_MOUSEMOVE, Kind::Move, TMouseButton::mbLeft},
+        {WM_LBUTTONDOWN, Kind::Down, TMouseButton::mbLeft},
+        {WM_LBUTTONUP, Kind::Up, TMouseButton::mbLeft},
+        {WM_LBUTTONDBLCLK, Kind::DoubleClick, TMouseButton::mbLeft},
+        {WM_RBUTTONDOWN, Kind::Down, TMouseButton::mbRight},
+        {WM_RBUTTONUP, Kind::Up, TMouseButton::mbRight},
+        {WM_RBUTTONDBLCLK, Kind::DoubleClick, TMouseButton::mbRight},
+        {WM_MBUTTONDOWN, Kind::Down, TMouseButton::mbMiddle},
+        {WM_MBUTTONUP, Kind::Up, TMouseButton::mbMiddle},
+        {WM_MBUTTONDBLCLK, Kind::DoubleClick, TMouseButton::mbMiddle},
+    };
+    for (const Route& route : kRoutes) {
+        if (static_cast<LPARAM>(route.message) == mouseMessage) {
+            return TrayMouse{static_cast<std::uint32_t>(iconId), route.kind, route.button};
+        }
+    }
+    return std::nullopt;
 }
 
 Rect FromRECT(const RECT& r) {
@@ -183,12 +212,14 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         default:
-            if (message >= WM_USER && message < 0xC000 &&
-                client_.HandleMessage(message, wParam, static_cast<std::int64_t>(lParam))) {
+            if (message == kTrayNotify) {
+                if (const auto action = TrayMouseFrom(wParam, lParam)) {
+                    client_.TrayMouseAction(*action);
+                }
                 return 0;
             }
             if (topLevel_ && message == TaskbarCreatedMessage()) {
-                client_.HandleMessage(kTaskbarCreated, 0, 0);
+                client_.TaskbarCreated();
                 return 0;
             }
             break;

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 
 namespace vc {
 
@@ -25,6 +25,10 @@ class Win32Window final : public NativeWindow {
     Win32Window& operator=(const Win32Window&) = delete;
 
     HWND Handle() const { return handle_; }
+
+    // The shell reports mouse actions on the program's icons to their window with this
+    // message: wParam the icon's identifier, lParam the mouse message.
+    static constexpr UINT kTrayNotify = WM_USER + 101;
 
     void Place(Point topLeft, Size size) override;
     Rect Bounds() const override;

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "framework/platform.h"
+#include "framework/seam/window_system.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/win32_desktop.h"
 

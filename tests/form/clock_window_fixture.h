@@ -5,9 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/vlttime/strip_render.h"
-#include "tests/unit/local_time_fixture.h"
-#include "tests/unit/scratch_folder.h"
+#include "tests/support/local_time_fixture.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/scripted_strip.h"
 
 namespace vc::test {
 
@@ -26,7 +26,7 @@ class ClockWindow : public testing::Test {
     void TickGameClock() { strip.System().FireTimers(1); }
     void TickRealClock() { strip.System().FireTimers(100); }
 
-    HeadlessStrip strip;
+    ScriptedStrip strip;
 };
 
 // A program folder of its own, with the settings file beside the program.
@@ -48,11 +48,11 @@ class ClockWindowInFolder : public testing::Test {
         text << in.rdbuf();
         return text.str();
     }
-    std::unique_ptr<HeadlessStrip> Start(SystemTime at = Local(3, 1, 0, 0, 0)) {
-        return std::make_unique<HeadlessStrip>(at, program, documents);
+    std::unique_ptr<ScriptedStrip> Start(SystemTime at = Local(3, 1, 0, 0, 0)) {
+        return std::make_unique<ScriptedStrip>(at, program, documents);
     }
     // What the exit command does first; errors reach the error box.
-    static void Save(HeadlessStrip& strip) {
+    static void Save(ScriptedStrip& strip) {
         strip.Application().Dispatch([&] { strip.Form().SaveSettings(); });
     }
 

@@ -18,9 +18,9 @@ class ClockWindowCommands : public test::ClockWindowInFolder {
     }
     void Tick() { system.FireTimers(1); }
 
-    std::unique_ptr<HeadlessStrip> strip;
+    std::unique_ptr<ScriptedStrip> strip;
     TFormVT555& form;
-    HeadlessWindowSystem& system;
+    ScriptedWindowSystem& system;
 };
 
 TEST_F(ClockWindowCommands, TheLauncherItemHidesWhileTheGameRuns) {
@@ -50,9 +50,9 @@ TEST_F(ClockWindowCommands, TheButtonShowsItsThreeLooks) {
     for (const Step& step : steps) {
         system.scripted.cursor = step.cursor;
         if (step.leftDown) {
-            system.scripted.Press(VK_LBUTTON_KEY);
+            system.scripted.Press(Key::LeftButton);
         } else {
-            system.scripted.Release(VK_LBUTTON_KEY);
+            system.scripted.Release(Key::LeftButton);
         }
         Tick();
         EXPECT_EQ(form.ImageX->Picture(), step.look->Picture())
@@ -150,7 +150,7 @@ namespace {
 
 class ClockWindowTray : public test::ClockWindow {
   protected:
-    HeadlessWindowSystem& System() { return strip.System(); }
+    ScriptedWindowSystem& System() { return strip.System(); }
     TMyCallback& Receiver() {
         TMyCallback* last = nullptr;
         for (TControl* control : Form().Controls()) {
@@ -165,32 +165,31 @@ class ClockWindowTray : public test::ClockWindow {
 TEST_F(ClockWindowTray, TheIconComesWithTheWindowAndGoesWithIt) {
     ASSERT_EQ(System().tray.calls.size(), 1u);
     const auto added = System().tray.calls[0];
-    EXPECT_EQ(added.action, 0u);
+    EXPECT_EQ(added.action, TrayAction::Add);
     EXPECT_EQ(added.data.tip, "VeltriaClock");
     EXPECT_EQ(added.data.icon, HeadlessWindowSystem::kIcon);
-    EXPECT_EQ(added.data.cbSize, 104u);
-    EXPECT_EQ(added.data.callbackMessage, kTrayNotify);
     EXPECT_EQ(added.data.window, Receiver().Window());
-    Form().HandleMessage(kTaskbarCreated, 0, 0);
+    Form().TaskbarCreated();
     ASSERT_EQ(System().tray.calls.size(), 2u);
-    EXPECT_EQ(System().tray.calls[1].action, 0u) << "added again for the new taskbar";
+    EXPECT_EQ(System().tray.calls[1].action, TrayAction::Add) << "added again for the new taskbar";
     Form().Destroy();
     ASSERT_EQ(System().tray.calls.size(), 3u);
-    EXPECT_EQ(System().tray.calls[2].action, 2u);
+    EXPECT_EQ(System().tray.calls[2].action, TrayAction::Delete);
     EXPECT_EQ(System().tray.calls[2].data.id, added.data.id);
 }
 
 TEST_F(ClockWindowTray, ALeftReleaseOnTheIconRaisesTheClockAndOpensTheMenuAtThePointer) {
     System().scripted.cursor = Point{700, 1050};
     const std::uint32_t id = System().tray.calls.at(0).data.id;
-    Receiver().HandleMessage(kTrayNotify, id, 0x201);  // a press does nothing
+    using Kind = TrayMouse::Kind;
+    Receiver().TrayMouseAction({id, Kind::Down, TMouseButton::mbLeft});  // a press does nothing
     EXPECT_TRUE(System().menus.empty());
-    Receiver().HandleMessage(kTrayNotify, id, 0x202);
+    Receiver().TrayMouseAction({id, Kind::Up, TMouseButton::mbLeft});
     ASSERT_EQ(System().menus.size(), 1u);
     EXPECT_EQ(System().menus[0].at, (Point{700, 1050}));
     ASSERT_EQ(System().scripted.raised.size(), 1u);
     EXPECT_EQ(System().scripted.raised[0], Form().Window());
-    Receiver().HandleMessage(kTrayNotify, id, 0x205);  // no right-button menu in the clock
+    Receiver().TrayMouseAction({id, Kind::Up, TMouseButton::mbRight});  // no right-button menu
     EXPECT_EQ(System().menus.size(), 1u);
 }
 

@@ -17,7 +17,7 @@ class ClockWindowPlacement : public test::ClockWindowInFolder {
     }
 
     TFormVT555& Form() { return strip->Form(); }
-    HeadlessWindowSystem& System() { return strip->System(); }
+    ScriptedWindowSystem& System() { return strip->System(); }
     Point StripAt() { return Point{strip->Window().Bounds().left, strip->Window().Bounds().top}; }
     void Choose(TMenuItem* item) {
         strip->Application().Dispatch([&] { Form().PopupClick(item); });
@@ -25,14 +25,14 @@ class ClockWindowPlacement : public test::ClockWindowInFolder {
     void HoverButtonOfStripAt(Point stripAt, bool leftDown) {
         System().scripted.cursor = Point{stripAt.x + 10, stripAt.y + 15};
         if (leftDown) {
-            System().scripted.Press(VK_LBUTTON_KEY);
+            System().scripted.Press(Key::LeftButton);
         } else {
-            System().scripted.Release(VK_LBUTTON_KEY);
+            System().scripted.Release(Key::LeftButton);
         }
         System().FireTimers(1);
     }
 
-    std::unique_ptr<HeadlessStrip> strip;
+    std::unique_ptr<ScriptedStrip> strip;
 };
 
 TEST_F(ClockWindowPlacement, AfterTheUserMovesTheStripEverythingFollowsIt) {

@@ -4,7 +4,7 @@
 
 #include "platform/posix/cp932.h"
 #include "tests/form/clock_window_fixture.h"
-#include "tests/unit/screenshot_support.h"
+#include "tests/support/screenshot_support.h"
 
 namespace vc {
 namespace {
@@ -37,11 +37,11 @@ class ClockWindowScreenshot : public test::ClockWindowInFolder {
         strip->Clock().Set(now);
     }
     void PressCtrlP() {
-        Desktop().Press(VK_CONTROL_KEY);
-        Desktop().Press(VK_P_KEY);
+        Desktop().Press(Key::Control);
+        Desktop().Press(Key::P);
         TickHotkey();
-        Desktop().Release(VK_P_KEY);
-        Desktop().Release(VK_CONTROL_KEY);
+        Desktop().Release(Key::P);
+        Desktop().Release(Key::Control);
         TickHotkey();
     }
     std::vector<std::string> Shots() const { return test::FileNames(documents); }
@@ -53,7 +53,7 @@ class ClockWindowScreenshot : public test::ClockWindowInFolder {
         return shown;
     }
 
-    std::unique_ptr<HeadlessStrip> strip;
+    std::unique_ptr<ScriptedStrip> strip;
     WindowId game = 0;
 };
 
@@ -84,8 +84,8 @@ TEST_F(ClockWindowScreenshot, OnePressOfCtrlPInFrontOfTheGameIsOneCapture) {
         StartClock();
         std::istringstream script(c.script);
         for (std::string token; script >> token;) {
-            const std::map<char, int> keys{
-                {'C', VK_CONTROL_KEY}, {'P', VK_P_KEY}, {'S', 0x10}, {'A', 0x12}};
+            const std::map<char, Key> keys{
+                {'C', Key::Control}, {'P', Key::P}, {'S', Key::Shift}, {'A', Key::Alt}};
             if (token == "t" || token == "T") {
                 for (int i = token == "t" ? 1 : 300; i > 0; --i) {
                     TickHotkey();
@@ -241,11 +241,11 @@ class ClockWindowOnWindows : public test::ClockWindowInFolder {
     }
     ScriptedDesktop& Desktop() { return strip->System().scripted; }
     void PressCtrlP() {
-        Desktop().Press(VK_CONTROL_KEY);
-        Desktop().Press(VK_P_KEY);
+        Desktop().Press(Key::Control);
+        Desktop().Press(Key::P);
         strip->System().FireTimers(10);
-        Desktop().Release(VK_P_KEY);
-        Desktop().Release(VK_CONTROL_KEY);
+        Desktop().Release(Key::P);
+        Desktop().Release(Key::Control);
         strip->System().FireTimers(10);
     }
     Bitmap SavedPicture() {
@@ -254,7 +254,7 @@ class ClockWindowOnWindows : public test::ClockWindowInFolder {
             .pixels;
     }
 
-    std::unique_ptr<HeadlessStrip> strip;
+    std::unique_ptr<ScriptedStrip> strip;
     WindowId game = 0;
 };
 

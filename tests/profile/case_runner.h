@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/profile.h"
+#include "framework/seam/profile.h"
 
 // The differential cases: parsing, escaping and one shared runner, so that the native engine
 // and the Windows functions under Wine print transcripts that can be compared byte for byte.

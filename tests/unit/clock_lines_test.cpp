@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/cp932.h"
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc {
 namespace {

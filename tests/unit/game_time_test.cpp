@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc {
 namespace {
@@ -108,17 +108,8 @@ TEST(GameCalendar, SweepOfABlockKeepsTheInvariants) {
 namespace vc {
 namespace {
 
-class FixedClock final : public LocalClock {
-  public:
-    explicit FixedClock(SystemTime t) : time_(t) {}
-    SystemTime Now() const override { return time_; }
-
-  private:
-    SystemTime time_;
-};
-
 TEST(GameCalendar, ReadsTheLocalClockThroughThePlatform) {
-    const FixedClock clock(test::Local(12, 15, 12, 34, 56, 789));
+    const SetClock clock(test::Local(12, 15, 12, 34, 56, 789));
     EXPECT_EQ(CalcGameTime(clock), (GameTime{12, 124, 4, 36, 22}));
 }
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/raster/software_capture.h"
 #include "screenshot/jpeg_encoder.h"
+#include "tests/support/software_capture.h"
 
 namespace vc {
 namespace {

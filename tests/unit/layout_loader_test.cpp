@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/vlttime/strip_render.h"
 #include "framework/application.h"
 #include "framework/errors.h"
 #include "framework/form.h"
@@ -11,6 +10,7 @@
 #include "framework/menu.h"
 #include "framework/timer.h"
 #include "platform/posix/cp932.h"
+#include "tests/support/scripted_window_system.h"
 
 namespace vc {
 namespace {
@@ -43,7 +43,7 @@ class LayoutLoader : public testing::Test {
         LoadLayout(form, text, ComponentRegistry::WithStandardKinds(), sources);
     }
 
-    HeadlessWindowSystem system{HeadlessStrip::Font()};
+    ScriptedWindowSystem system;
     TApplication application{system, "Test"};
     TTestForm form{application};
 };

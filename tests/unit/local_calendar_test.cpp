@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc {
 namespace {

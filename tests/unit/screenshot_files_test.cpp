@@ -13,12 +13,12 @@
 #include "framework/texts.h"
 #include "platform/posix/cp932.h"
 #include "platform/posix/posix_shell.h"
-#include "platform/raster/software_capture.h"
 #include "screenshot/bmp_file.h"
 #include "screenshot/jpeg_file.h"
 #include "screenshot/screenshot_name.h"
-#include "tests/unit/local_time_fixture.h"
-#include "tests/unit/screenshot_support.h"
+#include "tests/support/local_time_fixture.h"
+#include "tests/support/screenshot_support.h"
+#include "tests/support/software_capture.h"
 
 namespace vc {
 namespace {

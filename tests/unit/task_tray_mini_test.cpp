@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/vlttime/strip_render.h"
 #include "framework/application.h"
 #include "framework/errors.h"
 #include "framework/form.h"
 #include "framework/menu.h"
-#include "platform/raster/headless_window_system.h"
+#include "tests/support/scripted_window_system.h"
 
 namespace vc {
 namespace {
@@ -24,6 +23,18 @@ class TTestForm final : public TForm {
     TNotifyEvent FindHandler(std::string_view) override { return {}; }
     TMouseEvent FindMouseHandler(std::string_view) override { return {}; }
 };
+
+using Kind = TrayMouse::Kind;
+constexpr TrayMouse kMove{.kind = Kind::Move};
+constexpr TrayMouse kLeftDown{.kind = Kind::Down, .button = TMouseButton::mbLeft};
+constexpr TrayMouse kLeftUp{.kind = Kind::Up, .button = TMouseButton::mbLeft};
+constexpr TrayMouse kLeftDouble{.kind = Kind::DoubleClick, .button = TMouseButton::mbLeft};
+constexpr TrayMouse kRightDown{.kind = Kind::Down, .button = TMouseButton::mbRight};
+constexpr TrayMouse kRightUp{.kind = Kind::Up, .button = TMouseButton::mbRight};
+constexpr TrayMouse kRightDouble{.kind = Kind::DoubleClick, .button = TMouseButton::mbRight};
+constexpr TrayMouse kMiddleDown{.kind = Kind::Down, .button = TMouseButton::mbMiddle};
+constexpr TrayMouse kMiddleUp{.kind = Kind::Up, .button = TMouseButton::mbMiddle};
+constexpr TrayMouse kMiddleDouble{.kind = Kind::DoubleClick, .button = TMouseButton::mbMiddle};
 
 std::string At(Point p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
@@ -38,8 +49,9 @@ class TaskTrayMini : public testing::Test {
     }
 
     TTaskTrayMini& NewTray(TComponent& owner) { return owner.Create<TTaskTrayMini>(module); }
-    bool Notify(std::uint64_t id, std::int64_t mouseMessage, std::uint32_t message = kTrayNotify) {
-        return module.SharedCallback()->HandleMessage(message, id, mouseMessage);
+    void Notify(std::uint32_t id, TrayMouse action) {
+        action.iconId = id;
+        module.SharedCallback()->TrayMouseAction(action);
     }
     // What has happened on the desktop so far: raises and message passes.
     std::string Effects() const {
@@ -47,7 +59,7 @@ class TaskTrayMini : public testing::Test {
                std::to_string(system.messagePasses) + "]";
     }
 
-    HeadlessWindowSystem system{HeadlessStrip::Font()};
+    ScriptedWindowSystem system;
     TApplication application{system, "Test"};
     TrayModule module;
     TTestForm form{application};
@@ -56,8 +68,6 @@ class TaskTrayMini : public testing::Test {
 
 TEST_F(TaskTrayMini, IdentifiersCountUpNeverRepeatAndShareOneReceiver) {
     EXPECT_EQ(tray.IconId(), 1);
-    EXPECT_EQ(tray.IconData().cbSize, 104u);
-    EXPECT_EQ(tray.IconData().callbackMessage, 1125u);
     EXPECT_EQ(tray.IconData().id, 1u);
     EXPECT_THROW(std::make_unique<TTaskTrayMini>(&application, module), std::logic_error)
         << "the owner must be a windowed control";
@@ -84,7 +94,7 @@ TEST_F(TaskTrayMini, IdentifiersCountUpNeverRepeatAndShareOneReceiver) {
     elsewhere.SetIcon(kTrayAdd, 1, "x");
     EXPECT_EQ(system.tray.calls.back().data.window, receiver->Window());
     elsewhere.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {};
-    Notify(5, 0x202);
+    Notify(5, kLeftUp);
     EXPECT_EQ(receiver->TaskTray(), &elsewhere);
     EXPECT_EQ(system.scripted.raised, std::vector<NativeWindow*>{other.Window()})
         << "the owner of the notified component comes to the front";
@@ -115,13 +125,12 @@ TEST_F(TaskTrayMini, AReceiverIsMadeAgainOnceItsOwnerIsFreed) {
 
 struct Notification {
     const char* what;
-    std::int64_t mouse;
+    TrayMouse mouse;
     const char* expected;   // "" when nothing at all happens
     bool bound = true;      // every event has a handler
     const char* shut = "";  // the gate set to False; "all" for every one
     bool menu = false;
-    std::uint64_t id = 1;
-    std::uint32_t message = kTrayNotify;
+    std::uint32_t id = 1;
 };
 
 class TrayNotifications : public TaskTrayMini, public testing::WithParamInterface<Notification> {};
@@ -164,7 +173,7 @@ TEST_P(TrayNotifications, RaiseTheOwnerRunTheirEventOrMenuThenPassMessages) {
         tray.PopupMenuR = &menu;
     }
 
-    EXPECT_EQ(Notify(c.id, c.mouse, c.message), c.message == kTrayNotify) << c.what;
+    Notify(c.id, c.mouse);
 
     if (std::string(c.expected).empty()) {
         EXPECT_TRUE(log.empty()) << c.what;
@@ -181,65 +190,70 @@ TEST_P(TrayNotifications, RaiseTheOwnerRunTheirEventOrMenuThenPassMessages) {
 INSTANTIATE_TEST_SUITE_P(
     Table, TrayNotifications,
     testing::Values(
-        Notification{.what = "mouse move", .mouse = 0x200, .expected = ""},
+        Notification{.what = "mouse move", .mouse = kMove, .expected = ""},
         Notification{
-            .what = "left down", .mouse = 0x201, .expected = "OnMouseDown left 8 30,40 [1/0]"},
-        Notification{.what = "left up", .mouse = 0x202, .expected = "OnMouseUp left 8 30,40 [1/0]"},
-        Notification{.what = "left double click", .mouse = 0x203, .expected = ""},
-        Notification{.what = "right down", .mouse = 0x204, .expected = "", .menu = true},
+            .what = "left down", .mouse = kLeftDown, .expected = "OnMouseDown left 8 30,40 [1/0]"},
+        Notification{
+            .what = "left up", .mouse = kLeftUp, .expected = "OnMouseUp left 8 30,40 [1/0]"},
+        Notification{.what = "left double click", .mouse = kLeftDouble, .expected = ""},
+        Notification{.what = "right down", .mouse = kRightDown, .expected = "", .menu = true},
         Notification{.what = "right up with a menu",
-                     .mouse = 0x205,
+                     .mouse = kRightUp,
                      .expected = "menu 30,40 [1/0]",
                      .menu = true},
         Notification{.what = "right up ignores the gates",
-                     .mouse = 0x205,
+                     .mouse = kRightUp,
                      .expected = "menu 30,40 [1/0]",
                      .shut = "all",
                      .menu = true},
-        Notification{.what = "right up without a menu", .mouse = 0x205, .expected = ""},
-        Notification{.what = "right double click", .mouse = 0x206, .expected = "", .menu = true},
-        Notification{.what = "middle down",
-                     .mouse = 0x207,
-                     .expected = "OnMMouseDown middle 32 30,40 [1/0]"},
+        Notification{.what = "right up without a menu", .mouse = kRightUp, .expected = ""},
         Notification{
-            .what = "middle up", .mouse = 0x208, .expected = "OnMMouseUp middle 32 30,40 [1/0]"},
-        Notification{.what = "middle double click", .mouse = 0x209, .expected = ""},
+            .what = "right double click", .mouse = kRightDouble, .expected = "", .menu = true},
+        Notification{.what = "middle down",
+                     .mouse = kMiddleDown,
+                     .expected = "OnMMouseDown middle 32 30,40 [1/0]"},
+        Notification{.what = "middle up",
+                     .mouse = kMiddleUp,
+                     .expected = "OnMMouseUp middle 32 30,40 [1/0]"},
+        Notification{.what = "middle double click", .mouse = kMiddleDouble, .expected = ""},
         Notification{.what = "left down, its gate shut",
-                     .mouse = 0x201,
+                     .mouse = kLeftDown,
                      .expected = "",
                      .shut = "EnableMouseDown"},
         Notification{.what = "left down, another gate shut",
-                     .mouse = 0x201,
+                     .mouse = kLeftDown,
                      .expected = "OnMouseDown left 8 30,40 [1/0]",
                      .shut = "EnableMouseUp"},
         Notification{.what = "left up, its gate shut",
-                     .mouse = 0x202,
+                     .mouse = kLeftUp,
                      .expected = "",
                      .shut = "EnableMouseUp"},
         Notification{.what = "middle down, its gate shut",
-                     .mouse = 0x207,
+                     .mouse = kMiddleDown,
                      .expected = "",
                      .shut = "EnableMMouseDown"},
         Notification{.what = "middle up, its gate shut",
-                     .mouse = 0x208,
+                     .mouse = kMiddleUp,
                      .expected = "",
                      .shut = "EnableMMouseUp"},
-        Notification{.what = "left down unbound", .mouse = 0x201, .expected = "", .bound = false},
-        Notification{.what = "left up unbound", .mouse = 0x202, .expected = "", .bound = false},
-        Notification{.what = "middle down unbound", .mouse = 0x207, .expected = "", .bound = false},
-        Notification{.what = "middle up unbound", .mouse = 0x208, .expected = "", .bound = false},
         Notification{
-            .what = "unknown identifier", .mouse = 0x202, .expected = "", .menu = true, .id = 99},
-        Notification{.what = "another message",
-                     .mouse = 0x202,
+            .what = "left down unbound", .mouse = kLeftDown, .expected = "", .bound = false},
+        Notification{.what = "left up unbound", .mouse = kLeftUp, .expected = "", .bound = false},
+        Notification{
+            .what = "middle down unbound", .mouse = kMiddleDown, .expected = "", .bound = false},
+        Notification{
+            .what = "middle up unbound", .mouse = kMiddleUp, .expected = "", .bound = false},
+        Notification{.what = "unknown identifier",
+                     .mouse = kLeftUp,
                      .expected = "",
-                     .message = kTrayNotify + 1}));
+                     .menu = true,
+                     .id = 99}));
 
 struct IconCase {
     const char* what;
     int mode;
     std::string tip;
-    std::optional<std::uint32_t> action;  // the shell's, when it is called
+    std::optional<TrayAction> action;  // the shell's, when it is called
     std::string recordedTip;
 };
 
@@ -253,13 +267,10 @@ TEST_P(SetIconCalls, RefillTheWholeRecordAndCallTheShellByMode) {
 
     second.SetIcon(c.mode, HeadlessWindowSystem::kIcon, c.tip);
 
-    const NotifyIconData& data = second.IconData();
-    EXPECT_EQ(data.cbSize, 104u) << c.what;
+    const TrayIcon& data = second.IconData();
     EXPECT_EQ(data.window, module.SharedCallback()->Window()) << c.what;
     EXPECT_NE(data.window, nullptr) << c.what;
     EXPECT_EQ(data.id, 2u) << c.what;
-    EXPECT_EQ(data.flags, 7u) << c.what;
-    EXPECT_EQ(data.callbackMessage, 1125u) << c.what;
     EXPECT_EQ(data.icon, HeadlessWindowSystem::kIcon) << c.what;
     EXPECT_EQ(data.tip, c.recordedTip) << c.what;
     if (!c.action) {
@@ -277,10 +288,11 @@ TEST_P(SetIconCalls, RefillTheWholeRecordAndCallTheShellByMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SetIconCalls,
-    testing::Values(IconCase{"add, 63-byte tip", 0, std::string(63, 'a'), 0u, std::string(63, 'a')},
-                    IconCase{"modify, 64-byte tip", 1, std::string(62, 'b') + "\x8E\x9E", 1u,
-                             std::string(62, 'b') + "\x8E"},
-                    IconCase{"delete, empty tip", 2, "", 2u, ""},
+    testing::Values(IconCase{"add, 63-byte tip", 0, std::string(63, 'a'), TrayAction::Add,
+                             std::string(63, 'a')},
+                    IconCase{"modify, 64-byte tip", 1, std::string(62, 'b') + "\x8E\x9E",
+                             TrayAction::Modify, std::string(62, 'b') + "\x8E"},
+                    IconCase{"delete, empty tip", 2, "", TrayAction::Delete, ""},
                     IconCase{"mode 3", 3, "tip", std::nullopt, "tip"},
                     IconCase{"negative mode", -1, "tip", std::nullopt, "tip"}));
 
@@ -289,7 +301,7 @@ TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
     std::vector<std::string> log;
     tray.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
         log.push_back("outer " + Effects());
-        Notify(2, 0x202);
+        Notify(2, kLeftUp);
         log.push_back("outer again " + Effects());
     };
     other.OnMouseUp = [&](TObject* sender, TMouseButton, TShiftState, int, int) {
@@ -297,7 +309,7 @@ TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
         EXPECT_EQ(module.SharedCallback()->TaskTray(), &other);
         log.push_back("inner " + Effects());
     };
-    Notify(1, 0x201);
+    Notify(1, kLeftDown);
     EXPECT_EQ(log, (std::vector<std::string>{"outer [1/0]", "inner [2/0]", "outer again [2/1]"}));
     EXPECT_EQ(system.messagePasses, 2);
 }
@@ -306,7 +318,7 @@ TEST_F(TaskTrayMini, WhatAHandlerThrowsReachesTheErrorBoxAndSkipsTheMessagePass)
     tray.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {
         throw Exception("no launcher");
     };
-    Notify(1, 0x202);
+    Notify(1, kLeftUp);
     EXPECT_EQ(system.errorBoxes, std::vector<std::string>{"Test: no launcher."});
     EXPECT_EQ(system.scripted.raised.size(), 1u);
     EXPECT_EQ(system.messagePasses, 0);
@@ -335,8 +347,8 @@ TEST_F(TaskTrayMini, ANewTaskbarGetsTheShownIconsAgainWithTheirLastRecords) {
     };
     const Expected expected[] = {{1, 1, "one"}, {4, 6, "six"}};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const NotifyIconData& data = system.tray.calls[i].data;
-        EXPECT_EQ(system.tray.calls[i].action, 0u);
+        const TrayIcon& data = system.tray.calls[i].data;
+        EXPECT_EQ(system.tray.calls[i].action, TrayAction::Add);
         EXPECT_EQ(data.id, expected[i].id);
         EXPECT_EQ(data.icon, expected[i].icon);
         EXPECT_EQ(data.tip, expected[i].tip);

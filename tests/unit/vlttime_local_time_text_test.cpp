@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/vlttime/local_time_text.h"
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc::vlttime {
 namespace {

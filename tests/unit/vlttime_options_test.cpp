@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/vlttime/options.h"
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc::vlttime {
 namespace {

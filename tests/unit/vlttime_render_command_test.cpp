@@ -13,8 +13,8 @@
 #include "app/vlttime/strip_render.h"
 #include "app/vlttime/usage.h"
 #include "platform/raster/png.h"
-#include "tests/unit/local_time_fixture.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/support/local_time_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vc::vlttime {
 namespace {
@@ -128,11 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{{"--12h", "--out", "a.png", "--12h"},
                      "--12h: given twice; expected it once"}));
 
-class FixedClock final : public LocalClock {
-  public:
-    SystemTime Now() const override { return kNow; }
-};
-
 class NoSleeper final : public Sleeper {
   public:
     void SleepMs(int) override { ADD_FAILURE() << "render never sleeps"; }
@@ -146,7 +141,7 @@ struct Outcome {
 
 Outcome Render(std::vector<std::string_view> args) {
     args.insert(args.begin(), "render");
-    const FixedClock clock;
+    const SetClock clock(kNow);
     NoSleeper sleeper;
     std::ostringstream out;
     std::ostringstream err;
@@ -155,8 +150,10 @@ Outcome Render(std::vector<std::string_view> args) {
 }
 
 // Runs the whole program in a fresh temporary folder that goes away afterwards.
-class RenderRun : public test::TempFolderTest {
+class RenderRun : public testing::Test {
   protected:
+    std::string PathOf(const std::string& name) const { return scratch.File(name).string(); }
+    test::ScratchFolder scratch;
     // The picture written for these options.
     Bitmap Picture(std::vector<std::string_view> args) {
         const std::string path = PathOf("picture.png");

@@ -6,15 +6,10 @@
 
 #include "app/vlttime/run.h"
 #include "app/vlttime/usage.h"
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc::vlttime {
 namespace {
-
-class FixedClock final : public LocalClock {
-  public:
-    SystemTime Now() const override { return test::Local(12, 8, 21, 33, 42, 0, 2); }
-};
 
 class NoSleeper final : public Sleeper {
   public:
@@ -32,7 +27,7 @@ class Running : public testing::TestWithParam<RunCase> {};
 
 TEST_P(Running, PrintsAndExitsAsExpected) {
     const RunCase& c = GetParam();
-    const FixedClock clock;
+    const SetClock clock(test::Local(12, 8, 21, 33, 42, 0, 2));
     NoSleeper sleeper;
     std::ostringstream out;
     std::ostringstream err;

@@ -8,31 +8,27 @@
 #include <sstream>
 
 #include "app/vlttime/run.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vc::vlttime {
 namespace {
-
-class NowhereClock final : public LocalClock {
-  public:
-    SystemTime Now() const override { return {}; }
-};
 
 class NoSleeper final : public Sleeper {
   public:
     void SleepMs(int) override {}
 };
 
-class SettingsCommand : public test::TempFolderTest {
+class SettingsCommand : public testing::Test {
   protected:
     int Check(const std::string& path) {
-        const NowhereClock clock;
+        const SetClock clock;
         NoSleeper sleeper;
         const std::vector<std::string_view> args{"settings", path};
         return vlttime::Run(args, {clock, sleeper, out, err, [] { return true; }});
     }
 
-    const std::filesystem::path& folder = folder_;
+    test::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path;
     std::ostringstream out;
     std::ostringstream err;
 };

@@ -6,7 +6,7 @@
 
 #include "app/vlttime/run.h"
 #include "app/vlttime/watch.h"
-#include "tests/unit/local_time_fixture.h"
+#include "tests/support/local_time_fixture.h"
 
 namespace vc::vlttime {
 namespace {

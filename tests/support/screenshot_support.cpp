@@ -1,4 +1,4 @@
-#include "tests/unit/screenshot_support.h"
+#include "tests/support/screenshot_support.h"
 
 #include <cstdio>
 // jpeglib.h needs FILE and size_t declared first.

@@ -8,9 +8,11 @@
 
 #include "framework/bitmap.h"
 #include "framework/errors.h"
-#include "framework/platform.h"
+#include "framework/seam/desktop.h"
+#include "framework/seam/native_window.h"
+#include "framework/seam/notification_area.h"
 #include "framework/texts.h"
-#include "platform/raster/software_capture.h"
+#include "tests/support/software_capture.h"
 
 namespace vc {
 
@@ -28,19 +30,16 @@ class ScriptedDesktop final : public Desktop {
     };
 
     Point CursorPos() const override { return cursor; }
-    std::int16_t KeyState(int virtualKey) const override {
-        const auto found = keys.find(virtualKey);
-        return found == keys.end() ? 0 : found->second;
+    KeyState StateOf(Key key) const override {
+        const auto found = keys.find(key);
+        return found == keys.end() ? KeyState{} : found->second;
     }
-    // As GetKeyState reports: the sign bit while down, the lowest bit flipping at each press.
-    void Press(int virtualKey) {
-        std::int16_t& state = keys[virtualKey];
-        state = static_cast<std::int16_t>(0xFF80 | ((state & 1) ^ 1));
+    // The toggle flips at each press, as the system's does.
+    void Press(Key key) {
+        KeyState& state = keys[key];
+        state = KeyState{.down = true, .toggled = !state.toggled};
     }
-    void Release(int virtualKey) {
-        std::int16_t& state = keys[virtualKey];
-        state = static_cast<std::int16_t>(state & 1);
-    }
+    void Release(Key key) { keys[key].down = false; }
 
     WindowId FindTopLevel(std::string_view className) const override {
         for (const auto& [id, window] : windows) {
@@ -112,7 +111,7 @@ class ScriptedDesktop final : public Desktop {
     }
 
     Point cursor{-100, -100};
-    std::map<int, std::int16_t> keys;
+    std::map<Key, KeyState> keys;
     std::map<WindowId, Window> windows;
     WindowId foreground = 0;
     WindowId nextWindow = 0x100;
@@ -159,10 +158,10 @@ inline std::unique_ptr<Capture> ScriptedDesktop::MakeCapture(const Bitmap* clien
 class RecordingNotificationArea final : public NotificationArea {
   public:
     struct Call {
-        std::uint32_t action;
-        NotifyIconData data;
+        TrayAction action;
+        TrayIcon data;
     };
-    void NotifyIcon(std::uint32_t action, const NotifyIconData& data) override {
+    void NotifyIcon(TrayAction action, const TrayIcon& data) override {
         calls.push_back({action, data});
     }
     std::vector<Call> calls;

@@ -1,4 +1,4 @@
-#include "platform/raster/software_capture.h"
+#include "tests/support/software_capture.h"
 
 #include "framework/errors.h"
 #include "framework/texts.h"

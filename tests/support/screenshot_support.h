@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/bitmap.h"
-#include "tests/unit/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vc::test {
 

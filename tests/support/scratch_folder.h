@@ -23,9 +23,11 @@ inline std::vector<std::string> FileNames(const std::filesystem::path& folder) {
 class ScratchFolder {
   public:
     ScratchFolder() {
+        // A parameterised test's name holds a "/": one folder, not two.
+        std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '_');
         path = std::filesystem::temp_directory_path() /
-               ("vc-test-" + std::to_string(::getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("vc-test-" + std::to_string(::getpid()) + "-" + test);
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }
