@@ -9,9 +9,9 @@
 #include "app/vlttime/json_object.h"
 #include "app/vlttime/local_time_text.h"
 #include "app/vlttime/strip_render.h"
+#include "platform/posix/ini_profile.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/raster/png.h"
-#include "settings/ini_profile.h"
 #include "settings/settings.h"
 #include "settings/value_rules.h"
 

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "app/vlttime/run.h"
+#include "platform/posix/ini_profile.h"
 #include "platform/posix/posix_shell.h"
-#include "settings/ini_profile.h"
 #include "settings/settings.h"
 
 namespace vc::vlttime {

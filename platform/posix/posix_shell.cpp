@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "settings/ini_profile.h"
+#include "platform/posix/ini_profile.h"
 
 namespace vc {
 namespace {

@@ -1,5 +1,5 @@
 // The differential cases through IniProfile, the portable engine.
-#include "settings/ini_profile.h"
+#include "platform/posix/ini_profile.h"
 #include "tests/profile/case_runner.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "settings/ini_profile.h"
+#include "platform/posix/ini_profile.h"
 
 #include <algorithm>
 #include <array>
