@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/resources.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_shell.h"
@@ -27,9 +28,9 @@ void LoadDllsOnlyFromTheSystemFolder() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     LoadDllsOnlyFromTheSystemFolder();
-    // One clock per desktop: a second start raises the first and ends.
-    if (HWND running = FindWindowA("TFormVT555", "VeltriaClock")) {
-        SetForegroundWindow(running);
+    // One clock per desktop: a later start raises the first and ends.
+    vc::SingleInstance single;
+    if (!single.TakeFirstPlace()) {
         return 0;
     }
     vc::Win32WindowSystem system(instance);
