@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/win32/screen_dc.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace vc {
@@ -116,11 +116,11 @@ GdiTextMetrics::~GdiTextMetrics() {
 }
 
 SIZE GdiTextMetrics::Extent(const std::wstring& text, const TFont& font) const {
-    std::optional<ScreenDc> screen;  // only when the memory DC could not be made
+    std::optional<WindowDc> screen;  // only when the memory DC could not be made
     if (dc_ == nullptr) {
         screen.emplace();
     }
-    const HDC dc = dc_ != nullptr ? dc_ : screen->Get();
+    const HDC dc = dc_ != nullptr ? dc_ : screen->Dc();
     HGDIOBJ old = SelectObject(dc, fonts_.Get(font));
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
