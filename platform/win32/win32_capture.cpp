@@ -1,9 +1,8 @@
 #include "platform/win32/win32_capture.h"
 
-#include <string>
+#include <vector>
 
-#include "framework/errors.h"
-#include "framework/texts.h"
+#include "platform/win32/error_policy.h"
 #include "platform/win32/scoped_handle.h"
 
 namespace vc {
@@ -79,33 +78,6 @@ class Win32Dib final : public DibPixels {
 };
 
 }  // namespace
-
-void ThrowOutOfResources() {
-    const DWORD error = GetLastError();
-    wchar_t* text = nullptr;
-    const DWORD length =
-        error == 0
-            ? 0
-            : FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message(texts::kOutOfResources.cp932);
-    if (length > 0) {
-        const int size = WideCharToMultiByte(932, 0, text, static_cast<int>(length), nullptr, 0,
-                                             nullptr, nullptr);
-        message.assign(static_cast<std::size_t>(size), '\0');
-        WideCharToMultiByte(932, 0, text, static_cast<int>(length), message.data(), size, nullptr,
-                            nullptr);
-        // The system's texts end in a line break.
-        while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
-            message.pop_back();
-        }
-    }
-    if (text != nullptr) {
-        LocalFree(text);
-    }
-    throw EOutOfResources(message);
-}
 
 Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
     const WindowDc screen;

@@ -39,7 +39,4 @@ class Win32Capture final : public Capture {
     const std::uint8_t* rows32_ = nullptr;
 };
 
-// EOutOfResources with the system's text for the last error.
-[[noreturn]] void ThrowOutOfResources();
-
 }  // namespace vc
