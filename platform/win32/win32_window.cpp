@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -248,68 +249,40 @@ class Win32Window::Offscreen {
     Offscreen(HDC like, Size size)
         : size_(size),
           dc_(CreateCompatibleDC(like)),
-          bitmap_(CreateCompatibleBitmap(like, size.width, size.height)) {
-        if (dc_ != nullptr && bitmap_ != nullptr) {
-            old_ = SelectObject(dc_, bitmap_);
-        }
-    }
-    ~Offscreen() {
-        if (old_ != nullptr) {
-            SelectObject(dc_, old_);
-        }
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-        }
-    }
-    Offscreen(const Offscreen&) = delete;
-    Offscreen& operator=(const Offscreen&) = delete;
+          bitmap_(CreateCompatibleBitmap(like, size.width, size.height)),
+          picture_(dc_.get(), bitmap_.get()) {}
 
-    bool Usable() const { return old_ != nullptr; }
-    HDC Dc() const { return dc_; }
+    // False when the system had no DC or bitmap left for it.
+    bool Usable() const { return static_cast<bool>(picture_); }
+    HDC Dc() const { return dc_.get(); }
     Size Dimensions() const { return size_; }
 
   private:
     Size size_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_ = nullptr;
+    ScopedDc dc_;
+    ScopedBitmap bitmap_;
+    Selection picture_;  // the last member: put back before the bitmap and the DC go
 };
 
-namespace {
-
-// EndPaint on every way out, also when drawing throws.
-class PaintScope {
-  public:
-    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-    ~PaintScope() { EndPaint(window_, &paint_); }
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-
-    HDC Dc() const { return dc_; }
-    Rect Area() const { return FromRECT(paint_.rcPaint); }
-
-  private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-    HDC dc_ = nullptr;
-};
-
-}  // namespace
-
+// The paint's DC and the off-screen picture are released, and EndPaint called, on every
+// way out, also when the client's drawing throws (see error_policy.h for what follows).
 void Win32Window::Paint() {
-    const PaintScope paint(handle_);
-    const Rect area = paint.Area();
+    const PaintGuard paint(handle_);
+    if (paint.Dc() == nullptr) {
+        return;  // nothing to draw on; the next paint tries again
+    }
+    const Rect area = FromRECT(paint.Area());
     RECT client{};
     GetClientRect(handle_, &client);
     const Size size{client.right, client.bottom};
     if (doubleBuffered_ && (offscreen_ == nullptr || !(offscreen_->Dimensions() == size))) {
         offscreen_.reset();
         offscreen_ = std::make_unique<Offscreen>(paint.Dc(), size);
+        if (!offscreen_->Usable()) {
+            offscreen_.reset();  // this paint draws straight onto the window; the next tries again
+        }
     }
-    if (!doubleBuffered_ || !offscreen_->Usable()) {
+    if (!doubleBuffered_ || offscreen_ == nullptr) {
         GdiCanvas canvas(paint.Dc(), system_.Fonts(), system_);
         client_.PaintWindow(canvas, area);
         return;

@@ -50,7 +50,7 @@ class Win32Window final : public NativeWindow {
     HWND handle_ = nullptr;
     bool doubleBuffered_ = false;
     // The off-screen picture of double-buffered painting, kept from one paint to the next
-    // (made anew only when the client area's size changes).
+    // (made anew only when the client area's size changes, or when it could not be made).
     class Offscreen;
     std::unique_ptr<Offscreen> offscreen_;
 };
