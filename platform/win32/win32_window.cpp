@@ -5,6 +5,7 @@
 #include <exception>
 #include <optional>
 
+#include "platform/win32/error_policy.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
@@ -25,7 +26,9 @@ void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC pro
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name.c_str();
-    RegisterClassW(&wc);
+    if (RegisterClassW(&wc) == 0) {
+        ThrowOutOfResources("RegisterClassW");
+    }
 }
 
 // The shell's mouse message as plain data; nothing for one the tray does not report.
@@ -89,9 +92,10 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& syst
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, true));
-    CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
-                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.Width(),
-                    bounds.Height(), system.ApplicationWindow(), nullptr, instance, window.get());
+    window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
+                                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                                    bounds.Width(), bounds.Height(), system.ApplicationWindow(),
+                                    nullptr, instance, window.get()));
     AcceptFromTheShell(window->handle_, TaskbarCreatedMessage());
     return window;
 }
@@ -103,14 +107,22 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system,
     const std::wstring name = Cp932ToWide(className);
     RegisterClassOnce(instance, name, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
-    CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
-                    bounds.Width(), bounds.Height(), parent, nullptr, instance, window.get());
+    window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
+                                    bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
+                                    instance, window.get()));
     AcceptFromTheShell(window->handle_, kTrayNotify);
     return window;
 }
 
 Win32Window::Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
     : system_(system), client_(client), topLevel_(topLevel) {}
+
+void Win32Window::Created(HWND made) {
+    if (made == nullptr) {
+        handle_ = nullptr;  // WM_NCCREATE may have set it before the creation failed
+        ThrowOutOfResources("CreateWindowExW");
+    }
+}
 
 Win32Window::~Win32Window() {
     if (handle_ != nullptr) {

@@ -39,6 +39,8 @@ class Win32Window final : public NativeWindow {
 
   private:
     Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel);
+    // EOutOfResources when CreateWindowExW made no window.
+    void Created(HWND made);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();

@@ -40,9 +40,14 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.lpszClassName = kApplicationClass;
-    RegisterClassW(&wc);
+    if (RegisterClassW(&wc) == 0) {
+        ThrowOutOfResources("RegisterClassW");
+    }
     application_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                    nullptr, instance, nullptr);
+    if (application_ == nullptr) {
+        ThrowOutOfResources("CreateWindowExW");
+    }
     SetWindowLongPtrW(application_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // Exactly this style: no taskbar button for the program.
     SetWindowLongA(application_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
