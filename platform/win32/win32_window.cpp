@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <exception>
 #include <optional>
 
 #include "platform/win32/error_policy.h"
@@ -170,10 +169,11 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
         return DefWindowProcW(window, message, wParam, lParam);
     }
     // The framework's dispatch catches what handlers throw; this is the last guard, since
-    // nothing may unwind through the system's frames.
+    // nothing may unwind through the system's frames. What reaches it is dropped (why is in
+    // error_policy.h).
     try {
         return self->Handle(message, wParam, lParam);
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }
