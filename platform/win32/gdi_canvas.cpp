@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/win32/screen_dc.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace vc {
@@ -17,13 +17,15 @@ RECT ToRECT(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-}  // namespace
-
-FontCache::~FontCache() {
-    for (auto& entry : fonts_) {
-        DeleteObject(entry.second);
+// Stands in for a font the system could not make; a stock object, never deleted.
+HFONT StockFont() {
+    if (HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT)) {
+        return static_cast<HFONT>(font);
     }
+    return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
+
+}  // namespace
 
 HFONT FontCache::Get(const TFont& font) {
     const std::string key = font.Name + '|' + std::to_string(font.Height) + '|' +
@@ -31,14 +33,16 @@ HFONT FontCache::Get(const TFont& font) {
                             (font.Italic ? "i" : "");
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
-        return found->second;
+        return found->second.get();
     }
-    HFONT made = CreateFontW(
+    ScopedFont made(CreateFontW(
         font.Height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic ? TRUE : FALSE, FALSE,
         FALSE, static_cast<DWORD>(font.Charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        DEFAULT_QUALITY, DEFAULT_PITCH, Cp932ToWide(font.Name).c_str());
-    fonts_.emplace(key, made);
-    return made;
+        DEFAULT_QUALITY, DEFAULT_PITCH, Cp932ToWide(font.Name).c_str()));
+    if (!made) {
+        return StockFont();  // not kept: the next text in this font asks again
+    }
+    return fonts_.emplace(key, std::move(made)).first->second.get();
 }
 
 void GdiCanvas::FillRect(const Rect& area, TColor colour) {
@@ -82,7 +86,7 @@ void GdiCanvas::DrawBitmap(Point at, const Bitmap& picture, const Rect& clip) {
 void GdiCanvas::DrawText(Point at, std::string_view cp932, const TFont& font, const Rect& clip,
                          int underline) {
     const std::wstring text = Cp932ToWide(cp932);
-    HGDIOBJ old = SelectObject(dc_, fonts_.Get(font));
+    const Selection selected(dc_, fonts_.Get(font));
     SetBkMode(dc_, TRANSPARENT);
     const COLORREF colour = ToColorRef(system_.ResolveColor(font.Color));
     SetTextColor(dc_, colour);
@@ -103,25 +107,18 @@ void GdiCanvas::DrawText(Point at, std::string_view cp932, const TFont& font, co
         SetBkColor(dc_, colour);
         ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &lr, nullptr, 0, nullptr);
     }
-    SelectObject(dc_, old);
 }
 
 GdiTextMetrics::GdiTextMetrics(FontCache& fonts)
     : fonts_(fonts), dc_(CreateCompatibleDC(nullptr)) {}
 
-GdiTextMetrics::~GdiTextMetrics() {
-    if (dc_ != nullptr) {
-        DeleteDC(dc_);
-    }
-}
-
 SIZE GdiTextMetrics::Extent(const std::wstring& text, const TFont& font) const {
-    std::optional<ScreenDc> screen;  // only when the memory DC could not be made
-    if (dc_ == nullptr) {
+    std::optional<WindowDc> screen;  // only when the memory DC could not be made
+    if (!dc_) {
         screen.emplace();
     }
-    const HDC dc = dc_ != nullptr ? dc_ : screen->Get();
-    HGDIOBJ old = SelectObject(dc, fonts_.Get(font));
+    const HDC dc = dc_ ? dc_.get() : screen->Dc();
+    const Selection selected(dc, fonts_.Get(font));
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     if (text.empty()) {
@@ -129,7 +126,6 @@ SIZE GdiTextMetrics::Extent(const std::wstring& text, const TFont& font) const {
         GetTextMetricsW(dc, &metrics);
         size.cy = metrics.tmHeight;
     }
-    SelectObject(dc, old);
     return size;
 }
 

@@ -6,20 +6,18 @@
 
 #include "framework/canvas.h"
 #include "framework/seam/window_system.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace vc {
 
-// Fonts made once per description and kept for the run.
+// Fonts made once per description and kept for the run. One the system cannot make is not
+// kept: a stock font stands in until it can (see error_policy.h).
 class FontCache {
   public:
-    FontCache() = default;
-    ~FontCache();
-    FontCache(const FontCache&) = delete;
-    FontCache& operator=(const FontCache&) = delete;
     HFONT Get(const TFont& font);
 
   private:
-    std::map<std::string, HFONT> fonts_;
+    std::map<std::string, ScopedFont> fonts_;
 };
 
 class GdiCanvas final : public Canvas {
@@ -43,16 +41,13 @@ class GdiCanvas final : public Canvas {
 class GdiTextMetrics final : public TextMetrics {
   public:
     explicit GdiTextMetrics(FontCache& fonts);
-    ~GdiTextMetrics() override;
-    GdiTextMetrics(const GdiTextMetrics&) = delete;
-    GdiTextMetrics& operator=(const GdiTextMetrics&) = delete;
     int TextWidth(std::string_view cp932, const TFont& font) const override;
     int TextHeight(const TFont& font) const override;
 
   private:
     SIZE Extent(const std::wstring& text, const TFont& font) const;
     FontCache& fonts_;
-    HDC dc_;
+    ScopedDc dc_;  // null when it could not be made: then text is measured in the screen's DC
 };
 
 }  // namespace vc

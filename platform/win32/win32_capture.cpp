@@ -1,43 +1,20 @@
 #include "platform/win32/win32_capture.h"
 
-#include <string>
+#include <vector>
 
-#include "framework/errors.h"
-#include "framework/texts.h"
-#include "platform/win32/screen_dc.h"
+#include "platform/win32/error_policy.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace vc {
 namespace {
 
-// A capture cannot do without the screen's DC.
-HDC Required(const ScreenDc& screen) {
-    if (screen.Get() == nullptr) {
+// A capture cannot do without the screen's DC, nor the window's.
+HDC Required(const WindowDc& dc) {
+    if (dc.Dc() == nullptr) {
         ThrowOutOfResources();
     }
-    return screen.Get();
+    return dc.Dc();
 }
-
-class MemoryDc {
-  public:
-    MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)) {
-        if (dc_ == nullptr) {
-            ThrowOutOfResources();
-        }
-        old_ = SelectObject(dc_, bitmap);
-    }
-    // The bitmap is let go before the DC goes, so GetDIBits may read it later.
-    ~MemoryDc() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
-};
 
 // BITMAPINFO with room for a full colour table.
 struct InfoWithColours {
@@ -67,17 +44,17 @@ class Win32Dib final : public DibPixels {
   public:
     Win32Dib(HBITMAP capture, Size size, int bitsPerPixel) {
         InfoWithColours info = DibRequest(size, bitsPerPixel);
-        const ScreenDc screen;
+        const WindowDc screen;
         const HDC dc = Required(screen);
         auto* asInfo = reinterpret_cast<BITMAPINFO*>(&info);
         void* bits = nullptr;
-        section_ = CreateDIBSection(dc, asInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (section_ == nullptr) {
+        section_.reset(CreateDIBSection(dc, asInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!section_) {
             ThrowOutOfResources();
         }
         GetDIBits(dc, capture, 0, static_cast<UINT>(size.height), bits, asInfo, DIB_RGB_COLORS);
         DIBSECTION described{};
-        GetObjectA(section_, sizeof described, &described);
+        GetObjectA(section_.get(), sizeof described, &described);
         header_ = FromSystem(described.dsBmih);
         bits_ = std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(bits),
                                               header_.biSizeImage);
@@ -86,7 +63,6 @@ class Win32Dib final : public DibPixels {
             colours_.assign(table, table + (std::size_t{1} << bitsPerPixel) * sizeof(RGBQUAD));
         }
     }
-    ~Win32Dib() override { DeleteObject(section_); }
     Win32Dib(const Win32Dib&) = delete;
     Win32Dib& operator=(const Win32Dib&) = delete;
 
@@ -95,7 +71,7 @@ class Win32Dib final : public DibPixels {
     std::span<const std::uint8_t> Bits() const override { return bits_; }
 
   private:
-    HBITMAP section_ = nullptr;
+    ScopedBitmap section_;
     DibInfoHeader header_;
     std::span<const std::uint8_t> bits_;
     std::vector<std::uint8_t> colours_;
@@ -103,35 +79,8 @@ class Win32Dib final : public DibPixels {
 
 }  // namespace
 
-void ThrowOutOfResources() {
-    const DWORD error = GetLastError();
-    wchar_t* text = nullptr;
-    const DWORD length =
-        error == 0
-            ? 0
-            : FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message(texts::kOutOfResources.cp932);
-    if (length > 0) {
-        const int size = WideCharToMultiByte(932, 0, text, static_cast<int>(length), nullptr, 0,
-                                             nullptr, nullptr);
-        message.assign(static_cast<std::size_t>(size), '\0');
-        WideCharToMultiByte(932, 0, text, static_cast<int>(length), message.data(), size, nullptr,
-                            nullptr);
-        // The system's texts end in a line break.
-        while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
-            message.pop_back();
-        }
-    }
-    if (text != nullptr) {
-        LocalFree(text);
-    }
-    throw EOutOfResources(message);
-}
-
 Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
-    const ScreenDc screen;
+    const WindowDc screen;
     const HDC dc = Required(screen);
     bitsPerPixel_ = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
     if (!HasPixels()) {
@@ -142,48 +91,46 @@ Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
         // where they lie, with no second copy.
         InfoWithColours info = DibRequest(Size{size.width, -size.height}, 32);
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                   nullptr, 0);
+        bitmap_.reset(CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                       &bits, nullptr, 0));
         rows32_ = static_cast<const std::uint8_t*>(bits);
     } else {
-        bitmap_ = CreateCompatibleBitmap(dc, size.width, size.height);
+        bitmap_.reset(CreateCompatibleBitmap(dc, size.width, size.height));
     }
-    if (bitmap_ == nullptr) {
+    if (!bitmap_) {
         ThrowOutOfResources();
     }
-    try {
-        MemoryDc memory(dc, bitmap_);
-        // A print that draws nothing leaves the black the copy had, never a white picture.
-        PatBlt(memory.Get(), 0, 0, size.width, size.height,
-               how == Source::Print ? BLACKNESS : WHITENESS);
-        if (how == Source::Print) {
-            // PW_RENDERFULLCONTENT (Windows 8.1): DirectX content as well.
-            constexpr UINT kClientOnlyFullContent = PW_CLIENTONLY | 0x2;
-            filled_ = PrintWindow(source, memory.Get(), kClientOnlyFullContent) != FALSE;
-        } else {
-            HDC from = GetDC(source);
-            BitBlt(memory.Get(), 0, 0, size.width, size.height, from, 0, 0, SRCCOPY);
-            ReleaseDC(source, from);
-        }
-    } catch (...) {
-        DeleteObject(bitmap_);
-        throw;
+    const ScopedDc memory(CreateCompatibleDC(dc));
+    if (!memory) {
+        ThrowOutOfResources();
+    }
+    // Put back before the DC goes, so that GetDIBits may read the bitmap later.
+    const Selection picture(memory.get(), bitmap_.get());
+    if (!picture) {
+        ThrowOutOfResources();
+    }
+    // A print that draws nothing leaves the black the copy had, never a white picture.
+    PatBlt(memory.get(), 0, 0, size.width, size.height,
+           how == Source::Print ? BLACKNESS : WHITENESS);
+    if (how == Source::Print) {
+        // PW_RENDERFULLCONTENT (Windows 8.1): DirectX content as well.
+        constexpr UINT kClientOnlyFullContent = PW_CLIENTONLY | 0x2;
+        filled_ = PrintWindow(source, memory.get(), kClientOnlyFullContent) != FALSE;
+    } else {
+        const WindowDc from(source);
+        BitBlt(memory.get(), 0, 0, size.width, size.height, Required(from), 0, 0, SRCCOPY);
     }
 }
 
-Win32Capture::~Win32Capture() {
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-}
+Win32Capture::~Win32Capture() = default;
 
 void Win32Capture::CopyRows(int bitsPerPixel, int top, int count, std::uint8_t* out) const {
     InfoWithColours info = DibRequest(size_, bitsPerPixel);
-    const ScreenDc screen;
+    const WindowDc screen;
     // Scan lines count from the bottom of the picture.
     const int firstScan = size_.height - top - count;
-    GetDIBits(Required(screen), bitmap_, static_cast<UINT>(firstScan), static_cast<UINT>(count),
-              out, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    GetDIBits(Required(screen), bitmap_.get(), static_cast<UINT>(firstScan),
+              static_cast<UINT>(count), out, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
 }
 
 std::optional<Rows32> Win32Capture::DirectRows() const {
@@ -195,7 +142,7 @@ std::optional<Rows32> Win32Capture::DirectRows() const {
 }
 
 std::unique_ptr<DibPixels> Win32Capture::ToDib(int bitsPerPixel) const {
-    return std::make_unique<Win32Dib>(bitmap_, size_, bitsPerPixel);
+    return std::make_unique<Win32Dib>(bitmap_.get(), size_, bitsPerPixel);
 }
 
 }  // namespace vc

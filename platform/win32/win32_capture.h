@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "framework/capture.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace vc {
 
@@ -34,11 +35,8 @@ class Win32Capture final : public Capture {
     Size size_;
     bool filled_ = true;
     int bitsPerPixel_ = 0;
-    HBITMAP bitmap_ = nullptr;
+    ScopedBitmap bitmap_;
     const std::uint8_t* rows32_ = nullptr;
 };
-
-// EOutOfResources with the system's text for the last error.
-[[noreturn]] void ThrowOutOfResources();
 
 }  // namespace vc

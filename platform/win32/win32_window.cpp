@@ -2,10 +2,11 @@
 
 #include <windowsx.h>
 
-#include <exception>
 #include <optional>
 
+#include "platform/win32/error_policy.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -24,7 +25,9 @@ void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC pro
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name.c_str();
-    RegisterClassW(&wc);
+    if (RegisterClassW(&wc) == 0) {
+        ThrowOutOfResources("RegisterClassW");
+    }
 }
 
 // The shell's mouse message as plain data; nothing for one the tray does not report.
@@ -88,9 +91,10 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& syst
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, true));
-    CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
-                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.Width(),
-                    bounds.Height(), system.ApplicationWindow(), nullptr, instance, window.get());
+    window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
+                                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                                    bounds.Width(), bounds.Height(), system.ApplicationWindow(),
+                                    nullptr, instance, window.get()));
     AcceptFromTheShell(window->handle_, TaskbarCreatedMessage());
     return window;
 }
@@ -102,14 +106,22 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system,
     const std::wstring name = Cp932ToWide(className);
     RegisterClassOnce(instance, name, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
-    CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left, bounds.top,
-                    bounds.Width(), bounds.Height(), parent, nullptr, instance, window.get());
+    window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
+                                    bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
+                                    instance, window.get()));
     AcceptFromTheShell(window->handle_, kTrayNotify);
     return window;
 }
 
 Win32Window::Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
     : system_(system), client_(client), topLevel_(topLevel) {}
+
+void Win32Window::Created(HWND made) {
+    if (made == nullptr) {
+        handle_ = nullptr;  // WM_NCCREATE may have set it before the creation failed
+        ThrowOutOfResources("CreateWindowExW");
+    }
+}
 
 Win32Window::~Win32Window() {
     if (handle_ != nullptr) {
@@ -157,10 +169,11 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
         return DefWindowProcW(window, message, wParam, lParam);
     }
     // The framework's dispatch catches what handlers throw; this is the last guard, since
-    // nothing may unwind through the system's frames.
+    // nothing may unwind through the system's frames. What reaches it is dropped (why is in
+    // error_policy.h).
     try {
         return self->Handle(message, wParam, lParam);
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }
@@ -248,68 +261,40 @@ class Win32Window::Offscreen {
     Offscreen(HDC like, Size size)
         : size_(size),
           dc_(CreateCompatibleDC(like)),
-          bitmap_(CreateCompatibleBitmap(like, size.width, size.height)) {
-        if (dc_ != nullptr && bitmap_ != nullptr) {
-            old_ = SelectObject(dc_, bitmap_);
-        }
-    }
-    ~Offscreen() {
-        if (old_ != nullptr) {
-            SelectObject(dc_, old_);
-        }
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-        }
-    }
-    Offscreen(const Offscreen&) = delete;
-    Offscreen& operator=(const Offscreen&) = delete;
+          bitmap_(CreateCompatibleBitmap(like, size.width, size.height)),
+          picture_(dc_.get(), bitmap_.get()) {}
 
-    bool Usable() const { return old_ != nullptr; }
-    HDC Dc() const { return dc_; }
+    // False when the system had no DC or bitmap left for it.
+    bool Usable() const { return static_cast<bool>(picture_); }
+    HDC Dc() const { return dc_.get(); }
     Size Dimensions() const { return size_; }
 
   private:
     Size size_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_ = nullptr;
+    ScopedDc dc_;
+    ScopedBitmap bitmap_;
+    Selection picture_;  // the last member: put back before the bitmap and the DC go
 };
 
-namespace {
-
-// EndPaint on every way out, also when drawing throws.
-class PaintScope {
-  public:
-    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-    ~PaintScope() { EndPaint(window_, &paint_); }
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-
-    HDC Dc() const { return dc_; }
-    Rect Area() const { return FromRECT(paint_.rcPaint); }
-
-  private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-    HDC dc_ = nullptr;
-};
-
-}  // namespace
-
+// The paint's DC and the off-screen picture are released, and EndPaint called, on every
+// way out, also when the client's drawing throws (see error_policy.h for what follows).
 void Win32Window::Paint() {
-    const PaintScope paint(handle_);
-    const Rect area = paint.Area();
+    const PaintGuard paint(handle_);
+    if (paint.Dc() == nullptr) {
+        return;  // nothing to draw on; the next paint tries again
+    }
+    const Rect area = FromRECT(paint.Area());
     RECT client{};
     GetClientRect(handle_, &client);
     const Size size{client.right, client.bottom};
     if (doubleBuffered_ && (offscreen_ == nullptr || !(offscreen_->Dimensions() == size))) {
         offscreen_.reset();
         offscreen_ = std::make_unique<Offscreen>(paint.Dc(), size);
+        if (!offscreen_->Usable()) {
+            offscreen_.reset();  // this paint draws straight onto the window; the next tries again
+        }
     }
-    if (!doubleBuffered_ || !offscreen_->Usable()) {
+    if (!doubleBuffered_ || offscreen_ == nullptr) {
         GdiCanvas canvas(paint.Dc(), system_.Fonts(), system_);
         client_.PaintWindow(canvas, area);
         return;

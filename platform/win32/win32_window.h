@@ -39,6 +39,8 @@ class Win32Window final : public NativeWindow {
 
   private:
     Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel);
+    // EOutOfResources when CreateWindowExW made no window.
+    void Created(HWND made);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
@@ -50,7 +52,7 @@ class Win32Window final : public NativeWindow {
     HWND handle_ = nullptr;
     bool doubleBuffered_ = false;
     // The off-screen picture of double-buffered painting, kept from one paint to the next
-    // (made anew only when the client area's size changes).
+    // (made anew only when the client area's size changes, or when it could not be made).
     class Offscreen;
     std::unique_ptr<Offscreen> offscreen_;
 };

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_window_system.h"
 
+#include "platform/win32/error_policy.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window.h"
 
@@ -12,8 +14,13 @@ LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wParam, 
     if (message == WM_TIMER) {
         auto* system =
             reinterpret_cast<Win32WindowSystem*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (system != nullptr) {
-            system->FireTimer(wParam);
+        // Ticks run through the framework's dispatch; as in every window procedure, what
+        // still gets here is dropped (error_policy.h).
+        try {
+            if (system != nullptr) {
+                system->FireTimer(wParam);
+            }
+        } catch (...) {
         }
         return 0;
     }
@@ -38,9 +45,14 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.lpszClassName = kApplicationClass;
-    RegisterClassW(&wc);
+    if (RegisterClassW(&wc) == 0) {
+        ThrowOutOfResources("RegisterClassW");
+    }
     application_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                    nullptr, instance, nullptr);
+    if (application_ == nullptr) {
+        ThrowOutOfResources("CreateWindowExW");
+    }
     SetWindowLongPtrW(application_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // Exactly this style: no taskbar button for the program.
     SetWindowLongA(application_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
@@ -109,21 +121,23 @@ Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
 }
 
 int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) {
-    HMENU menu = CreatePopupMenu();
+    const ScopedMenu menu(CreatePopupMenu());
+    if (!menu) {
+        ThrowOutOfResources();
+    }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const MenuEntry& entry = entries[i];
         UINT flags = entry.separator ? MF_SEPARATOR : MF_STRING;
         flags |= entry.checked ? MF_CHECKED : 0;
         flags |= entry.enabled ? 0 : MF_GRAYED;
-        AppendMenuW(menu, flags, i + 1, Cp932ToWide(entry.caption).c_str());
+        AppendMenuW(menu.get(), flags, i + 1, Cp932ToWide(entry.caption).c_str());
     }
     // The menu closes properly only when its owner is in front (and gets a message after).
     SetForegroundWindow(application_);
     const int chosen = static_cast<int>(
-        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
-                         at.y, 0, application_, nullptr));
+        ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                         at.x, at.y, 0, application_, nullptr));
     PostMessageW(application_, WM_NULL, 0, 0);
-    DestroyMenu(menu);
     return chosen - 1;
 }
 
