@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "framework/application.h"
 #include "framework/resources.h"
 #include "platform/win32/single_instance.h"
@@ -33,7 +35,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!single.TakeFirstPlace()) {
         return 0;
     }
-    vc::Win32WindowSystem system(instance);
+    std::unique_ptr<vc::Win32WindowSystem> made;
+    try {
+        made = std::make_unique<vc::Win32WindowSystem>(instance);
+    } catch (const std::exception& error) {
+        // No windows, so no error box of the program's own: the system's plain one.
+        MessageBoxW(nullptr, vc::Cp932ToWide(error.what()).c_str(), L"VeltriaClock",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    vc::Win32WindowSystem& system = *made;
     vc::Win32Shell shell(system.ApplicationWindow());
     vc::TApplication application(system,
                                  vc::ApplicationTitle(shell.ProgramPath(), vc::IsAnsiLeadByte));
