@@ -29,6 +29,17 @@ inline std::string Joined(const PiecedText& text) {
     return bytes;
 }
 
+// What is thrown, and why:
+// - Exception and its named classes below: what a player can meet (a file or folder that
+//   cannot be written, a capture the system refuses, a broken layout). The message is the
+//   player's, in CP932; the framework's dispatch shows it in the error box.
+// - std::logic_error: a component used against its contract (a wrong owner, a missing
+//   component): a mistake in the program, caught by its tests, never expected in play.
+// - std::runtime_error with an English message: a broken build or developer's machine (an
+//   embedded resource, font or picture that cannot be read); vlttime reports it on its
+//   error stream, the exe's dispatch would show it like any other.
+// - std::bad_alloc: out of memory.
+//
 // The program's errors, shown in the application's error box. what() is the message's
 // bytes; Pieces() says which code page each part is in.
 class Exception : public std::runtime_error {

@@ -7,7 +7,7 @@
 namespace vc {
 
 std::string ResourceBytes(const std::string& name) {
-    HRSRC found = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceA(nullptr, name.c_str(), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr) {

@@ -14,7 +14,7 @@ class Win32Profile final : public Profile {
 
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view fallback) override {
-        char buffer[2048] = {};
+        char buffer[kProfileReadBuffer] = {};
         const DWORD length = GetPrivateProfileStringA(
             std::string(section).c_str(), std::string(key).c_str(), std::string(fallback).c_str(),
             buffer, sizeof buffer, path_.c_str());

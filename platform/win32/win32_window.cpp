@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/win32/application_icon.h"
 #include "platform/win32/error_policy.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/scoped_handle.h"
@@ -22,7 +23,7 @@ void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC pro
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hIcon = LoadApplicationIcon(instance);
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name.c_str();
     if (RegisterClassW(&wc) == 0) {

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_window_system.h"
 
+#include "platform/win32/application_icon.h"
 #include "platform/win32/error_policy.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
@@ -43,7 +44,7 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = ApplicationProcedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hIcon = LoadApplicationIcon(instance);
     wc.lpszClassName = kApplicationClass;
     if (RegisterClassW(&wc) == 0) {
         ThrowOutOfResources("RegisterClassW");
@@ -154,7 +155,7 @@ void Win32WindowSystem::ProcessMessages() {
 }
 
 std::uintptr_t Win32WindowSystem::ApplicationIcon() const {
-    return reinterpret_cast<std::uintptr_t>(LoadIconW(instance_, L"MAINICON"));
+    return reinterpret_cast<std::uintptr_t>(LoadApplicationIcon(instance_));
 }
 
 void Win32WindowSystem::ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) {
