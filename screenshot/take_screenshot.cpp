@@ -54,6 +54,9 @@ bool AllBlack(const Capture& capture) {
 // screen that is truly black stays black either way.
 std::unique_ptr<Capture> CopyGameClient(Desktop& desktop, WindowId game, Size size) {
     auto capture = desktop.CaptureClient(game, size);
+    if (capture == nullptr) {
+        return nullptr;
+    }
     if (capture->HasPixels() && desktop.WindowVisible(game) && AllBlack(*capture)) {
         if (auto printed = desktop.PrintClient(game, size)) {
             return printed;
@@ -91,6 +94,9 @@ void TakeScreenshot(Desktop& desktop, Shell& files, const LocalClock& clock, Win
             return;
         }
         capture = CopyGameClient(desktop, game, *size);
+        if (capture == nullptr) {
+            return;
+        }
     }
     const std::string stem = target.folder + "\\" + ScreenshotName(clock.Now());
     if (target.saveBmp) {

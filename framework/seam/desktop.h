@@ -49,7 +49,8 @@ class Desktop {
     // The size of the window's client area; nothing when the window has gone.
     virtual std::optional<Size> ClientSize(WindowId window) const = 0;
     // A copy of `size` pixels from the client area's origin, display-compatible; where the
-    // window shows nothing the copy is white. EOutOfResources when it cannot be made.
+    // window shows nothing the copy is white; nothing when the window has gone since it was
+    // measured. EOutOfResources when it cannot be made.
     virtual std::unique_ptr<Capture> CaptureClient(WindowId window, Size size) = 0;
     // The same picture as the window draws it when asked to print itself, DirectX content
     // included; nothing when the window does not answer. EOutOfResources as above.

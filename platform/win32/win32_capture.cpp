@@ -118,6 +118,10 @@ Win32Capture::Win32Capture(HWND source, Size size, Source how) : size_(size) {
         filled_ = PrintWindow(source, memory.get(), kClientOnlyFullContent) != FALSE;
     } else {
         const WindowDc from(source);
+        if (from.Dc() == nullptr && !IsWindow(source)) {
+            sourceGone_ = true;
+            return;
+        }
         BitBlt(memory.get(), 0, 0, size.width, size.height, Required(from), 0, 0, SRCCOPY);
     }
 }

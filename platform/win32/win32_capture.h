@@ -30,10 +30,13 @@ class Win32Capture final : public Capture {
 
     // False when the window would not print itself.
     bool Filled() const { return filled_; }
+    // The window went away between its measuring and the copy: there is no picture of it.
+    bool SourceGone() const { return sourceGone_; }
 
   private:
     Size size_;
     bool filled_ = true;
+    bool sourceGone_ = false;
     int bitsPerPixel_ = 0;
     ScopedBitmap bitmap_;
     const std::uint8_t* rows32_ = nullptr;

@@ -48,7 +48,11 @@ std::optional<Size> Win32Desktop::ClientSize(WindowId window) const {
 }
 
 std::unique_ptr<Capture> Win32Desktop::CaptureClient(WindowId window, Size size) {
-    return std::make_unique<Win32Capture>(AsHandle(window), size);
+    auto capture = std::make_unique<Win32Capture>(AsHandle(window), size);
+    if (capture->SourceGone()) {
+        return nullptr;
+    }
+    return capture;
 }
 
 std::unique_ptr<Capture> Win32Desktop::PrintClient(WindowId window, Size size) {

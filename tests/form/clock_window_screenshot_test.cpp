@@ -213,6 +213,15 @@ TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBeforeItIsMeasuredIsNotCapt
     EXPECT_EQ(ErrorBoxes(), "");
 }
 
+TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBetweenMeasureAndCopyLeavesNoFileNorBox) {
+    StartClock();
+    Desktop().beforeCopy = [&] { Desktop().windows.clear(); };
+    strip->Form().SaveBmp = true;
+    PressCtrlP();
+    EXPECT_TRUE(Shots().empty());
+    EXPECT_EQ(ErrorBoxes(), "");
+}
+
 TEST_F(ClockWindowScreenshot, AnEmptyClientAreaGivesEmptyFiles) {
     StartClock();
     Desktop().windows[game].client = Bitmap(0, 24);

@@ -61,11 +61,17 @@ class ScriptedDesktop final : public Desktop {
         return Size{found->second.client.Width(), found->second.client.Height()};
     }
     std::unique_ptr<Capture> CaptureClient(WindowId id, Size size) override {
+        if (beforeCopy) {
+            beforeCopy();
+        }
         if (failCaptures) {
             throw EOutOfResources(std::string(texts::kOutOfResources.cp932));
         }
         const auto found = windows.find(id);
-        return MakeCapture(found == windows.end() ? nullptr : &found->second.client, size);
+        if (found == windows.end()) {
+            return nullptr;
+        }
+        return MakeCapture(&found->second.client, size);
     }
     std::unique_ptr<Capture> PrintClient(WindowId id, Size size) override {
         ++printsMade;
@@ -117,6 +123,8 @@ class ScriptedDesktop final : public Desktop {
     WindowId nextWindow = 0x100;
     // Runs as the size of a client area is asked for (a window may vanish then).
     std::function<void()> beforeMeasure;
+    // Runs as the copy starts, after the measuring.
+    std::function<void()> beforeCopy;
     int displayBitsPerPixel = 32;
     bool failCopies = false;
     bool failCaptures = false;  // CaptureClient itself fails

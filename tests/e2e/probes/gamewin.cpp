@@ -2,9 +2,10 @@
 // screenshot against: a client area of exactly 320 x 240, eight vertical colour bars 40 px
 // wide over the top 200 rows, and below them a black left half and a white right half, so
 // that a picture turned upside down or mirrored does not pass. It takes the front and
-// lives until it is closed or its process is killed. As "directx" it stands in for a game
-// presenting through DirectX: its ordinary painting leaves the client area black, and only
-// when asked to print itself (WM_PRINTCLIENT) does it draw the picture.
+// lives until it is closed or its process is killed (as "vanish", until P goes down in it).
+// As "directx" it stands in for a game presenting through DirectX: its ordinary painting
+// leaves the client area black, and only when asked to print itself (WM_PRINTCLIENT) does
+// it draw the picture.
 #include <windows.h>
 
 #include <cstdio>
@@ -32,6 +33,8 @@ void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
 }
 
 bool directX = false;
+// Closes its window as P goes down: a game that ends in the middle of Ctrl+P.
+bool vanishOnP = false;
 
 void DrawPicture(HDC dc) {
     int left = 0;
@@ -65,6 +68,12 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_ERASEBKGND:
             // WM_PAINT covers every pixel; erasing first would only flicker.
             return 1;
+        case WM_KEYDOWN:
+            if (vanishOnP && wParam == 'P') {
+                DestroyWindow(window);
+                return 0;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -75,9 +84,11 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-// gamewin [TITLE [X Y [directx]]]: X Y place the client area's top-left corner on the screen.
+// gamewin [TITLE [X Y [directx|vanish]]]: X Y place the client area's top-left corner on the
+// screen.
 int main(int argc, char** argv) {
     directX = argc > 4 && std::strcmp(argv[4], "directx") == 0;
+    vanishOnP = argc > 4 && std::strcmp(argv[4], "vanish") == 0;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = Procedure;
