@@ -21,6 +21,7 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text, bool zeroXTo
 std::int32_t ReadInteger(std::string_view text, std::int32_t fallback);
 bool ReadFlag(std::string_view text, bool fallback);
 // The stored text is read with "$" in front: hex digits only.
+std::optional<TColor> ParseColorText(std::string_view text);
 TColor ReadColor(std::string_view text, TColor fallback);
 
 std::string WriteInteger(std::int32_t value);
