@@ -3,12 +3,6 @@
 #include "framework/label.h"
 
 namespace vc {
-namespace {
-
-constexpr TColor clBtnHighlight = 0x80000014;
-constexpr TColor clBtnShadow = 0x80000010;
-
-}  // namespace
 
 void TPanel::PaintWindowBackground(Canvas& canvas, const Rect& area) {
     const Rect client{0, 0, Width(), Height()};
