@@ -8,14 +8,14 @@
 
 namespace vc {
 
+// The value of one hexadecimal digit, either case; -1 for any other character.
+int HexDigit(char c);
+
 // The integer text rule: decimal with an optional sign, or hexadecimal after "$", "x",
 // "X" or "0x"; leading spaces skipped; nothing else. Values must fit 32 bits; hexadecimal
 // 80000000..FFFFFFFF are the negative numbers of that bit pattern. `zeroXToDollar` is the
 // integer and flag keys' first step: a text longer than two characters starting with "0x"
 // gets "$" instead.
-// The value of one hexadecimal digit, either case; -1 for any other character.
-int HexDigit(char c);
-
 std::optional<std::int32_t> ParseIntegerText(std::string_view text, bool zeroXToDollar);
 
 std::int32_t ReadInteger(std::string_view text, std::int32_t fallback);
