@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "framework/controls.h"
-#include "framework/font.h"
 
 namespace vc {
 
@@ -50,7 +49,6 @@ class TForm : public TWinControl {
 
     std::string caption_;
     TColor color_ = clBtnFace;
-    TFont font_;
     bool stayOnTop_ = false;
     bool doubleBuffered_ = false;
     bool destroyed_ = false;

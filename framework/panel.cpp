@@ -28,7 +28,7 @@ bool TPanel::SetProperty(std::string_view name, const LayoutValue& value, Layout
         value.AsInt();  // the strip takes no keyboard focus
     } else if (name == "ParentFont") {
         value.AsBool();
-    } else if (!SetFontProperty(font_, name, value)) {
+    } else if (!SkipFontProperty(name, value)) {
         return TWinControl::SetProperty(name, value, context);
     }
     return true;
