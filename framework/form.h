@@ -17,14 +17,11 @@ class TForm : public TWinControl {
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string cp932);
-    int ClientWidth() const { return Width(); }
-    int ClientHeight() const { return Height(); }
     void SetClientSize(int width, int height);
     void SetPosition(int left, int top);
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool on);
     TColor Color() const { return color_; }
-    bool StayOnTop() const { return stayOnTop_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
