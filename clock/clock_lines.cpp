@@ -26,7 +26,7 @@ std::string FormatTime(const ShownHour& shown, int minute, int second) {
 
 std::string FormatGameLine(const GameTime& time, bool hour24) {
     const ShownHour shown = ShowHour(time.Hour, hour24);
-    std::string line = Printf(texts::kGameDateFormat.cp932, time.Month, time.Day);
+    std::string line = Printf<texts::kGameDateFormat>(time.Month, time.Day);
     if (hour24) {
         line += ' ';
     }
@@ -35,7 +35,7 @@ std::string FormatGameLine(const GameTime& time, bool hour24) {
 
 std::string FormatRealLine(const SystemTime& local, bool hour24) {
     const ShownHour shown = ShowHour(local.wHour, hour24);
-    std::string line = Printf(texts::kRealDateFormat.cp932, local.wMonth, local.wDay);
+    std::string line = Printf<texts::kRealDateFormat>(local.wMonth, local.wDay);
     line += texts::kWeekdays.at(local.wDayOfWeek % 7).cp932;
     line += ") ";
     return line + FormatTime(shown, local.wMinute, local.wSecond);

@@ -6,8 +6,6 @@
 
 namespace vc {
 
-inline constexpr std::int32_t kGameDawnMs = 5 * 3'600'000;
-inline constexpr std::int32_t kGameDuskMs = 19 * 3'600'000;
 inline constexpr std::int32_t kRealMsPerGameSecond = 1'000 / kGameSpeed;
 
 // Where in every real block the game clock reaches `gameMsOfDay` (a multiple of kGameSpeed).

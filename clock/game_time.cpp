@@ -28,8 +28,8 @@ GameTime CalcGameTime(const LocalClock& clock) {
 }
 
 bool IsGameNight(const GameTime& time) noexcept {
-    const std::int32_t s = time.Hour * 3'600 + time.Minute * 60 + time.Second;
-    return s < 18'000 || s > 68'399;
+    const std::int32_t ms = ((time.Hour * 60 + time.Minute) * 60 + time.Second) * 1'000;
+    return ms < kGameDawnMs || ms >= kGameDuskMs;
 }
 
 }  // namespace vc

@@ -21,6 +21,9 @@ inline constexpr std::int32_t kMsPerGameDay = 86'400'000;
 inline constexpr std::int32_t kGameSpeed = 8;
 // The game clock stands this far behind the start of each real block, in game ms.
 inline constexpr std::int32_t kGameLagMs = 192'000;
+// Game day runs from dawn up to dusk; the rest is night.
+inline constexpr std::int32_t kGameDawnMs = 5 * 3'600'000;
+inline constexpr std::int32_t kGameDuskMs = 19 * 3'600'000;
 
 // Milliseconds elapsed in the local three-hour block that `local` lies in.
 std::int32_t MsIntoBlock(const SystemTime& local) noexcept;

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "framework/text_prefix.h"
+#include "framework/cp932_bytes.h"
 
 namespace vc {
 namespace {

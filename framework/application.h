@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "framework/component.h"
+#include "framework/cp932_bytes.h"
 #include "framework/seam/window_system.h"
-#include "framework/text_prefix.h"
 
 namespace vc {
 

@@ -20,7 +20,7 @@ constexpr std::array<NamedColor, 7> kNamedColors{{
     {"clBtnFace", clBtnFace},
     {"clWindowText", clWindowText},
     {"clActiveCaption", clActiveCaption},
-    {"clRed", 0x0000FF},
+    {"clRed", clRed},
 }};
 
 [[noreturn]] void Wrong(const LayoutValue& value, const std::string& expected) {

@@ -89,7 +89,7 @@ bool TForm::SetProperty(std::string_view name, const LayoutValue& value, LayoutC
         OnCreate = context.NotifyHandler(value);
     } else if (name == "OnDestroy") {
         OnDestroy = context.NotifyHandler(value);
-    } else if (!SetFontProperty(font_, name, value)) {
+    } else if (!SkipFontProperty(name, value)) {
         return TWinControl::SetProperty(name, value, context);
     }
     return true;

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "framework/controls.h"
-#include "framework/font.h"
 
 namespace vc {
 
@@ -18,14 +17,11 @@ class TForm : public TWinControl {
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string cp932);
-    int ClientWidth() const { return Width(); }
-    int ClientHeight() const { return Height(); }
     void SetClientSize(int width, int height);
     void SetPosition(int left, int top);
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool on);
     TColor Color() const { return color_; }
-    bool StayOnTop() const { return stayOnTop_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -50,7 +46,6 @@ class TForm : public TWinControl {
 
     std::string caption_;
     TColor color_ = clBtnFace;
-    TFont font_;
     bool stayOnTop_ = false;
     bool doubleBuffered_ = false;
     bool destroyed_ = false;

@@ -96,4 +96,9 @@ bool SetFontProperty(TFont& font, std::string_view name, const LayoutValue& valu
     return true;
 }
 
+bool SkipFontProperty(std::string_view name, const LayoutValue& value) {
+    TFont unused;
+    return SetFontProperty(unused, name, value);
+}
+
 }  // namespace vc

@@ -40,5 +40,8 @@ class TLabel : public TControl {
 
 // The font properties ("Font.Name", ...) shared by every kind that has a font.
 bool SetFontProperty(TFont& font, std::string_view name, const LayoutValue& value);
+// The same properties on a kind that draws no text: checked, then dropped. The layout gives
+// them, but every label sets a font of its own rather than inheriting one.
+bool SkipFontProperty(std::string_view name, const LayoutValue& value);
 
 }  // namespace vc

@@ -3,12 +3,6 @@
 #include "framework/label.h"
 
 namespace vc {
-namespace {
-
-constexpr TColor clBtnHighlight = 0x80000014;
-constexpr TColor clBtnShadow = 0x80000010;
-
-}  // namespace
 
 void TPanel::PaintWindowBackground(Canvas& canvas, const Rect& area) {
     const Rect client{0, 0, Width(), Height()};
@@ -34,7 +28,7 @@ bool TPanel::SetProperty(std::string_view name, const LayoutValue& value, Layout
         value.AsInt();  // the strip takes no keyboard focus
     } else if (name == "ParentFont") {
         value.AsBool();
-    } else if (!SetFontProperty(font_, name, value)) {
+    } else if (!SkipFontProperty(name, value)) {
         return TWinControl::SetProperty(name, value, context);
     }
     return true;

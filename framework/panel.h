@@ -1,6 +1,5 @@
 #pragma once
 #include "framework/controls.h"
-#include "framework/font.h"
 
 namespace vc {
 
@@ -19,7 +18,6 @@ class TPanel : public TWinControl {
 
   private:
     TColor color_ = clBtnFace;
-    TFont font_;
     int bevelWidth_ = 1;
 };
 

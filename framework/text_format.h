@@ -1,19 +1,31 @@
 #pragma once
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "framework/texts.h"
+
 namespace vc {
 
-// printf into a fixed buffer, for short texts whose pieces have small, known bounds;
-// anything past 63 bytes is cut.
-template <typename... Args>
-std::string Printf(std::string_view format, Args... args) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, std::string(format).c_str(), args...);
-    const int kept = n < 0 ? 0 : std::min(n, static_cast<int>(sizeof buffer) - 1);
-    return std::string(buffer, static_cast<std::size_t>(kept));
+// gnu_printf: both builds' vsnprintf read C99 formats (MinGW's own, not the system's).
+#if defined(__GNUC__) && !defined(__clang__)
+#define VC_CHECKED_FORMAT __attribute__((format(gnu_printf, 1, 2)))
+#else
+#define VC_CHECKED_FORMAT
+#endif
+
+// printf into a string as long as the text needs. The compiler checks a literal format
+// against its arguments.
+VC_CHECKED_FORMAT std::string Printf(const char* format, ...);
+
+#undef VC_CHECKED_FORMAT
+
+// The same for one of the program's CP932 formats: Printf<texts::kJpegErrorFormat>(code).
+// As a template argument the format is a constant, which the compiler checks as a literal.
+template <const texts::Text& format, typename... Args>
+std::string Printf(Args... args) {
+    constexpr std::string_view text = format.cp932;
+    static_assert(text.data()[text.size()] == '\0', "a format is a whole literal");
+    return Printf(text.data(), args...);
 }
 
 }  // namespace vc

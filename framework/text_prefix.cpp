@@ -1,5 +1,7 @@
 #include "framework/text_prefix.h"
 
+#include "framework/cp932_bytes.h"
+
 namespace vc {
 
 PrefixedText StripPrefix(std::string_view cp932) {

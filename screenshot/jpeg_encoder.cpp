@@ -169,7 +169,7 @@ JpegBytes EncodeJpeg(const Capture& capture) {
     const std::unique_ptr<Compression, DestroyCompression> compression(new Compression());
     Setup(*compression, out);
     if (const int code = Compress(*compression, capture, band.data()); code != 0) {
-        throw EJPEG(Printf(texts::kJpegErrorFormat.cp932, code));
+        throw EJPEG(Printf<texts::kJpegErrorFormat>(code));
     }
     return out;
 }

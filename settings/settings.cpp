@@ -71,8 +71,8 @@ std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_
             return d.kind == ValueKind::Flag ? SettingValue(*value != 0) : SettingValue(*value);
         }
         case ValueKind::Colour: {
-            const auto value = ParseIntegerText("$" + std::string(text), false);
-            return value ? std::optional<SettingValue>(static_cast<TColor>(*value)) : std::nullopt;
+            const auto value = ParseColorText(text);
+            return value ? std::optional<SettingValue>(*value) : std::nullopt;
         }
         case ValueKind::Text:
             break;

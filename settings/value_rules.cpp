@@ -90,9 +90,13 @@ bool ReadFlag(std::string_view text, bool fallback) {
     return ParseIntegerText(text, true).value_or(fallback ? 1 : 0) != 0;
 }
 
-TColor ReadColor(std::string_view text, TColor fallback) {
+std::optional<TColor> ParseColorText(std::string_view text) {
     const auto value = ParseIntegerText("$" + std::string(text), false);
-    return value ? static_cast<TColor>(*value) : fallback;
+    return value ? std::optional<TColor>(static_cast<TColor>(*value)) : std::nullopt;
+}
+
+TColor ReadColor(std::string_view text, TColor fallback) {
+    return ParseColorText(text).value_or(fallback);
 }
 
 std::string WriteInteger(std::int32_t value) {

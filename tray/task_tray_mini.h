@@ -84,7 +84,7 @@ class TTaskTrayMini : public TComponent {
     const TrayIcon& IconData() const { return FIconData; }
 
     // mode: kTrayAdd, kTrayModify or kTrayDelete; any other refills the record only.
-    // `tip` is CP932; its first 63 bytes are kept.
+    // `tip` is CP932; its first kTrayTipBytes bytes are kept.
     void SetIcon(int mode, std::uintptr_t icon, std::string_view tip);
     // Adds the icon again with its last record if it is shown (added and not deleted).
     void TaskbarCreated();

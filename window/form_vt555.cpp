@@ -23,7 +23,7 @@ const std::map<std::string_view, NotifyMember>& NotifyHandlers() {
     return handlers;
 }
 
-const Rect kBandArea{0, 0, kWideWidth, 20};
+const Rect kBandArea{0, 0, kWideWidth, kBandHeight};
 
 // Where screenshots go when the system names no documents folder.
 std::string ProgramFolder(const std::string& programPath) {

@@ -92,7 +92,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     // The button's look from where the pointer is and whether the left button is down.
     void UpdateButtonLook();
 
-    // Fills the whole 350 x 20 band and gives both labels its colour.
+    // Fills the whole band, kWideWidth x kBandHeight, and gives both labels its colour.
     void PaintBackground(TColor colour);
     TColor CurrentBackgroundColor() const;
     // Copies the look's picture into the button when the look changes.
@@ -115,6 +115,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
 };
 
 inline constexpr int kStripHeight = 38;
+// The coloured band behind the clock lines, from the top of its picture.
+inline constexpr int kBandHeight = 20;
 // The corner button's menu opens this far below the strip's top-left corner.
 inline constexpr int kMenuBelowTop = 28;
 inline constexpr const char* kLauncherPath = "D:\\Game\\VeltriaRune\\VLTLauncher.exe";

@@ -2,14 +2,13 @@
 
 #include <array>
 
-#include "app/vlttime/json_object.h"
+#include "app/vlttime/arguments.h"
 #include "app/vlttime/local_time_text.h"
 
 namespace vc::vlttime {
 namespace {
 
 constexpr std::string_view kAt = "--at";
-constexpr std::string_view kAtWithValue = "--at=";
 
 struct Flag {
     std::string_view name;
@@ -27,11 +26,6 @@ constexpr std::array<Flag, 8> kFlags{{
     {"-h", &Options::help, true},
     {"--help", &Options::help, true},
 }};
-
-// JSON quoting keeps any argument, control characters included, on the one error line.
-std::string Quoted(std::string_view arg) {
-    return JsonQuote(arg);
-}
 
 std::string ExpectedTime() {
     return "expected " + Quoted(kLocalTimeForm);
@@ -54,8 +48,8 @@ class Parser {
     explicit Parser(std::span<const std::string_view> args) : args_(args) {}
 
     OptionsParse Run() {
-        while (error_.empty() && !result_.help && next_ < args_.size()) {
-            Take(args_[next_++]);
+        while (error_.empty() && !result_.help && !args_.Done()) {
+            Take(args_.Next());
         }
         if (error_.empty() && !result_.help) {
             CheckCombinations();
@@ -65,10 +59,8 @@ class Parser {
 
   private:
     void Take(std::string_view arg) {
-        if (arg == kAt) {
-            TakeTime(NextValue());
-        } else if (arg.starts_with(kAtWithValue)) {
-            TakeTime(arg.substr(kAtWithValue.size()));
+        if (const OptionValue at = args_.ValueOf(arg, kAt); at.named) {
+            TakeTime(at.value);
         } else if (!TakeFlag(arg)) {
             error_ = Quoted(arg) + ": unknown option; " + ExpectedOption();
         }
@@ -82,14 +74,6 @@ class Parser {
             }
         }
         return false;
-    }
-
-    // A time never starts with '-', so a following option means the value is missing.
-    std::optional<std::string_view> NextValue() {
-        if (next_ == args_.size() || args_[next_].starts_with('-')) {
-            return std::nullopt;
-        }
-        return args_[next_++];
     }
 
     void TakeTime(std::optional<std::string_view> value) {
@@ -117,8 +101,7 @@ class Parser {
         }
     }
 
-    std::span<const std::string_view> args_;
-    std::size_t next_ = 0;
+    ArgumentWalk args_;
     Options result_;
     std::string error_;
 };

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/vlttime/json_object.h"
+#include "app/vlttime/arguments.h"
 #include "app/vlttime/local_time_text.h"
 #include "app/vlttime/strip_render.h"
 #include "platform/posix/ini_profile.h"
@@ -25,11 +25,6 @@ constexpr std::array<std::pair<std::string_view, ButtonLook>, 3> kLooks{{
     {"over", ButtonLook::Over},
     {"down", ButtonLook::Down},
 }};
-
-// JSON quoting keeps any argument, control characters included, on the one error line.
-std::string Quoted(std::string_view text) {
-    return JsonQuote(text);
-}
 
 // Each returns what is wrong with the value, or nothing once it is stored.
 std::string TakeOut(std::string_view value, RenderOptions& options) {
@@ -111,8 +106,8 @@ class RenderParser {
     explicit RenderParser(std::span<const std::string_view> args) : args_(args) {}
 
     RenderParse Run() {
-        while (error_.empty() && !result_.help && next_ < args_.size()) {
-            Take(args_[next_++]);
+        while (error_.empty() && !result_.help && !args_.Done()) {
+            Take(args_.Next());
         }
         if (error_.empty() && !result_.help && !result_.out) {
             error_ = "--out: missing; expected --out FILE.png";
@@ -135,25 +130,12 @@ class RenderParser {
             return;
         }
         for (const ValueOption& option : ValueOptions()) {
-            if (arg == option.name) {
-                TakeValue(option, NextValue());
-                return;
-            }
-            if (arg.starts_with(option.name) && arg.substr(option.name.size()).starts_with('=')) {
-                TakeValue(option, arg.substr(option.name.size() + 1));
+            if (const OptionValue given = args_.ValueOf(arg, option.name); given.named) {
+                TakeValue(option, given.value);
                 return;
             }
         }
         error_ = Quoted(arg) + ": unknown option for render; " + ExpectedOption();
-    }
-
-    // Values that start with '-' need the --option=VALUE form, so a following option
-    // means the value is missing.
-    std::optional<std::string_view> NextValue() {
-        if (next_ == args_.size() || args_[next_].starts_with('-')) {
-            return std::nullopt;
-        }
-        return args_[next_++];
     }
 
     void TakeValue(const ValueOption& option, std::optional<std::string_view> value) {
@@ -182,8 +164,7 @@ class RenderParser {
         return true;
     }
 
-    std::span<const std::string_view> args_;
-    std::size_t next_ = 0;
+    ArgumentWalk args_;
     std::vector<std::string_view> given_;
     RenderOptions result_;
     std::string error_;

@@ -15,9 +15,12 @@ namespace {
 using Text = std::u16string;
 using TextView = std::u16string_view;
 
-// The Windows functions work in UTF-16; the A functions convert with the ANSI code page.
+// GetPrivateProfileStringA's buffer: the value is cut to it in UTF-16 characters, before the
+// conversion to the ANSI code page.
 constexpr size_t kBufferChars = 2048;
 
+// The Windows functions work in UTF-16; the A functions convert with the ANSI code page, whose
+// bytes 80..9F are these characters.
 constexpr std::array<char16_t, 32> kAnsiHigh = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,

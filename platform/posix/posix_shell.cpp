@@ -65,10 +65,6 @@ std::unique_ptr<Profile> PosixShell::OpenProfile(const std::string& path) {
     return std::make_unique<IniProfile>(path);
 }
 
-}  // namespace vc
-
-namespace vc {
-
 std::unique_ptr<OutputFile> PosixShell::CreateOutputFile(const std::string& path) {
     std::string native = path;
     std::replace(native.begin(), native.end(), '\\', '/');

@@ -6,6 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "framework/cp932_bytes.h"
+
 namespace vc {
 namespace {
 
@@ -51,10 +53,6 @@ Face OpenFace(FT_Library library, const std::string& path, FT_Encoding encoding)
 
 int Ascent(FT_Face face) {
     return static_cast<int>((face->size->metrics.ascender + 32) >> 6);
-}
-
-bool IsLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
 bool IsTrailByte(unsigned char b) {

@@ -13,9 +13,9 @@
 
 namespace vc {
 
-// A window that exists only in memory: it remembers what was asked of it.
 class HeadlessWindowSystem;
 
+// A window that exists only in memory: it remembers what was asked of it.
 class HeadlessWindow final : public NativeWindow {
   public:
     HeadlessWindow(HeadlessWindowSystem& system, WindowClient& client, const Rect& bounds,

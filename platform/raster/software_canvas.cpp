@@ -6,14 +6,14 @@ Rgb DefaultSystemColor(TColor colour) {
     if (!IsSystemColor(colour)) {
         return ToRgb(colour);
     }
-    switch (colour & 0xFF) {
-        case 2:  // active caption
+    switch (SystemColorIndex(colour)) {
+        case kColorActiveCaption:
             return Rgb{0x99, 0xB4, 0xD1};
-        case 15:  // button face
+        case kColorBtnFace:
             return Rgb{0xF0, 0xF0, 0xF0};
-        case 16:  // button shadow
+        case kColorBtnShadow:
             return Rgb{0xA0, 0xA0, 0xA0};
-        case 20:  // button highlight
+        case kColorBtnHighlight:
             return Rgb{0xFF, 0xFF, 0xFF};
         default:  // window text and the rest
             return Rgb{0, 0, 0};

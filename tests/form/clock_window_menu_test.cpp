@@ -142,12 +142,6 @@ TEST_F(ClockWindowCommands, TheStripStaysOnTheDesktop) {
     EXPECT_FALSE(form.PanelX->DragsByAnyPoint()) << "the button takes clicks";
 }
 
-}  // namespace
-}  // namespace vc
-
-namespace vc {
-namespace {
-
 class ClockWindowTray : public test::ClockWindow {
   protected:
     ScriptedWindowSystem& System() { return strip.System(); }

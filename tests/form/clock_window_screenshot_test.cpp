@@ -233,14 +233,6 @@ TEST_F(ClockWindowScreenshot, AnEmptyClientAreaGivesEmptyFiles) {
     EXPECT_EQ(fs::file_size(fs::path(documents) / (stem + ".jpg")), 0u);
 }
 
-}  // namespace
-}  // namespace vc
-
-namespace vc {
-namespace {
-
-using test::Local;
-
 // What Windows 10 and 11 do that Wine does not: DPI contexts, DirectX games, elevation.
 class ClockWindowOnWindows : public test::ClockWindowInFolder {
   protected:

@@ -72,12 +72,6 @@ TEST(StripPrefix, ShowsCaptionsAsDrawnWithTheUnderlinedCharacter) {
     }
 }
 
-}  // namespace
-}  // namespace vc
-
-namespace vc {
-namespace {
-
 // A path from the system's ANSI functions keeps its own code page in the box ("é" is E9 in
 // code page 1252 and would read as half a Japanese character in CP932).
 TEST(ErrorBoxText, EachPieceKeepsTheCodePageItIsIn) {

@@ -102,12 +102,6 @@ TEST(GameCalendar, SweepOfABlockKeepsTheInvariants) {
     EXPECT_EQ(wraps, 1);
 }
 
-}  // namespace
-}  // namespace vc
-
-namespace vc {
-namespace {
-
 TEST(GameCalendar, ReadsTheLocalClockThroughThePlatform) {
     const SetClock clock(test::Local(12, 15, 12, 34, 56, 789));
     EXPECT_EQ(CalcGameTime(clock), (GameTime{12, 124, 4, 36, 22}));
