@@ -17,7 +17,7 @@ using TextView = std::u16string_view;
 
 // GetPrivateProfileStringA's buffer: the value is cut to it in UTF-16 characters, before the
 // conversion to the ANSI code page.
-constexpr size_t kBufferChars = 2048;
+constexpr size_t kBufferChars = kProfileReadBuffer;
 
 // The Windows functions work in UTF-16; the A functions convert with the ANSI code page, whose
 // bytes 80..9F are these characters.

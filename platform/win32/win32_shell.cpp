@@ -67,9 +67,6 @@ std::unique_ptr<Profile> Win32Shell::OpenProfile(const std::string& path) {
     return std::make_unique<Win32Profile>(path);
 }
 
-}  // namespace vc
-
-namespace vc {
 namespace {
 
 class Win32OutputFile final : public OutputFile {

@@ -116,7 +116,7 @@ Rect Win32WindowSystem::MonitorRectNear(const Rect& area) const {
 }
 
 Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
-    const COLORREF c = IsSystemColor(colour) ? GetSysColor(static_cast<int>(colour & 0xFF))
+    const COLORREF c = IsSystemColor(colour) ? GetSysColor(SystemColorIndex(colour))
                                              : static_cast<COLORREF>(colour & 0xFFFFFF);
     return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
 }

@@ -15,7 +15,7 @@ class WindowsProfile final : public vc::Profile {
 
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view fallback) override {
-        char buffer[2048];
+        char buffer[vc::kProfileReadBuffer];
         const DWORD length = GetPrivateProfileStringA(
             std::string(section).c_str(), std::string(key).c_str(), std::string(fallback).c_str(),
             buffer, sizeof buffer, file_.c_str());
