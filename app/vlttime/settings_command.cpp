@@ -62,7 +62,7 @@ std::string KeyLine(const SettingDefinition& d, const std::string& stored) {
 }  // namespace
 
 std::vector<std::string> DescribeSettings(const std::string& path, const Shell& shell) {
-    IniProfile profile(path);
+    const IniSnapshot profile(path);
     std::vector<std::string> lines;
     for (const SettingDefinition& d : kSettings) {
         const std::string stored = profile.GetString(d.section, d.key, kMissing);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -354,13 +355,16 @@ std::string Serialize(const Document& document) {
                 : EncodeUtf16(text, document.encoding == Encoding::Utf16Big));
 }
 
-Section* FindSection(Document& document, TextView name) {
+// Const or not, as the document is.
+template <typename AnyDocument>
+auto FindSection(AnyDocument& document, TextView name) -> decltype(&document.sections.front()) {
     const auto found = std::find_if(document.sections.begin(), document.sections.end(),
                                     [&](const Section& s) { return SameName(s.name, Trim(name)); });
     return found == document.sections.end() ? nullptr : &*found;
 }
 
-Key* FindKey(Section& section, TextView name) {
+template <typename AnySection>
+auto FindKey(AnySection& section, TextView name) -> decltype(&section.keys.front()) {
     const auto found = std::find_if(section.keys.begin(), section.keys.end(),
                                     [&](const Key& k) { return SameName(k.name, Trim(name)); });
     return found == section.keys.end() ? nullptr : &*found;
@@ -407,26 +411,7 @@ IniProfile::IniProfile(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::string IniProfile::GetString(std::string_view section, std::string_view key,
                                   std::string_view fallback) {
-    bool failed = false;
-    Document document = Parse(ReadBytes(file_, failed).value_or(""));
-    Text result;
-    Section* found = FindSection(document, Argument(section));
-    const Key* entry = found ? FindKey(*found, Argument(key)) : nullptr;
-    if (entry && entry->value) {
-        result = *entry->value;
-        if (result.size() >= 2 && (result.front() == u'"' || result.front() == u'\'') &&
-            result.back() == result.front()) {
-            result = result.substr(1, result.size() - 2);
-        }
-    } else {
-        result = Argument(fallback);
-        // Trailing spaces only, and never the first character.
-        while (result.size() > 1 && result.back() == u' ') {
-            result.pop_back();
-        }
-    }
-    result.resize(std::min(result.size(), kBufferChars - 1));
-    return ToAnsi(result);
+    return IniSnapshot(file_).GetString(section, key, fallback);
 }
 
 bool IniProfile::WriteString(std::string_view section, std::string_view key,
@@ -461,5 +446,39 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key,
 }
 
 void IniProfile::Flush() {}
+
+struct IniDocument {
+    Document document;
+};
+
+IniSnapshot::IniSnapshot(const std::filesystem::path& file) {
+    bool failed = false;
+    document_ = std::make_unique<const IniDocument>(
+        IniDocument{Parse(ReadBytes(file, failed).value_or(""))});
+}
+
+IniSnapshot::~IniSnapshot() = default;
+
+std::string IniSnapshot::GetString(std::string_view section, std::string_view key,
+                                   std::string_view fallback) const {
+    Text result;
+    const Section* found = FindSection(document_->document, Argument(section));
+    const Key* entry = found ? FindKey(*found, Argument(key)) : nullptr;
+    if (entry && entry->value) {
+        result = *entry->value;
+        if (result.size() >= 2 && (result.front() == u'"' || result.front() == u'\'') &&
+            result.back() == result.front()) {
+            result = result.substr(1, result.size() - 2);
+        }
+    } else {
+        result = Argument(fallback);
+        // Trailing spaces only, and never the first character.
+        while (result.size() > 1 && result.back() == u' ') {
+            result.pop_back();
+        }
+    }
+    result.resize(std::min(result.size(), kBufferChars - 1));
+    return ToAnsi(result);
+}
 
 }  // namespace vc

@@ -1,5 +1,8 @@
 #pragma once
 #include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
 
 #include "framework/seam/profile.h"
 
@@ -22,6 +25,25 @@ class IniProfile final : public Profile {
 
   private:
     std::filesystem::path file_;
+};
+
+struct IniDocument;
+
+// The file as one reading found it; each key then reads as IniProfile::GetString would have
+// read it then. For reports of many keys: a reading per key made a file of tens of megabytes
+// take minutes.
+class IniSnapshot {
+  public:
+    explicit IniSnapshot(const std::filesystem::path& file);
+    ~IniSnapshot();
+    IniSnapshot(const IniSnapshot&) = delete;
+    IniSnapshot& operator=(const IniSnapshot&) = delete;
+
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view fallback) const;
+
+  private:
+    std::unique_ptr<const IniDocument> document_;
 };
 
 }  // namespace vc

@@ -102,8 +102,20 @@ TEST_F(IniProfileFile, ReadsAsTheWindowsFunctionDoes) {
         Put(c.file);
         IniProfile profile(file);
         EXPECT_EQ(profile.GetString(c.section, c.key, c.fallback), c.expected);
+        EXPECT_EQ(IniSnapshot(file).GetString(c.section, c.key, c.fallback), c.expected);
         EXPECT_EQ(Bytes(), c.file);
     }
+}
+
+TEST_F(IniProfileFile, ASnapshotAnswersFromTheFileAsItWasRead) {
+    Put("[A]\r\nk=1\r\n");
+    const IniSnapshot snapshot(file);
+    Put("[A]\r\nk=2\r\nj=3\r\n");
+    EXPECT_EQ(snapshot.GetString("A", "k", "d"), "1");
+    EXPECT_EQ(snapshot.GetString("A", "j", "d"), "d");
+    EXPECT_EQ(IniProfile(file).GetString("A", "k", "d"), "2");
+    std::filesystem::remove(file);
+    EXPECT_EQ(IniSnapshot(file).GetString("A", "k", "d"), "d");
 }
 
 struct Write {

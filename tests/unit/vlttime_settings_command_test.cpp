@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/vlttime/run.h"
+#include "platform/posix/posix_shell.h"
 #include "tests/support/scratch_folder.h"
 
 namespace vc::vlttime {
@@ -17,6 +19,19 @@ class NoSleeper final : public Sleeper {
   public:
     void SleepMs(int) override {}
 };
+
+// What this process has read from files so far, in bytes.
+std::uint64_t BytesRead() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t count = 0;
+    while (io >> name >> count) {
+        if (name == "rchar:") {
+            return count;
+        }
+    }
+    return 0;
+}
 
 class SettingsCommand : public testing::Test {
   protected:
@@ -88,6 +103,25 @@ TEST_F(SettingsCommand, AMissingFileIsAllDefaultsAndAFolderIsAnError) {
     EXPECT_EQ(Check(folder.string()), kExitUsage);
     EXPECT_EQ(err.str(),
               "vlttime: settings: " + folder.string() + " is a folder, not a settings file\n");
+}
+
+// A reading per key made a settings file of 50 MiB take minutes to describe.
+TEST_F(SettingsCommand, ReadsTheFileOnceForAllItsKeys) {
+    const std::string path = (folder / "clock.ini").string();
+    std::string filler;
+    for (int i = 0; filler.size() < 64 * 1024; ++i) {
+        filler += "k" + std::to_string(i) + "=0123456789ABCDEF\r\n";
+    }
+    std::ofstream(path, std::ios::binary) << "[Filler]\r\n"
+                                          << filler << "[VeltriaTime]\r\nXPos=120\r\n";
+    const std::uint64_t size = std::filesystem::file_size(path);
+    const std::uint64_t before = BytesRead();
+    ASSERT_GT(before, 0u) << "/proc/self/io counts no reads";
+    const std::vector<std::string> lines = DescribeSettings(path, PosixShell(path, std::nullopt));
+    const std::uint64_t read = BytesRead() - before;
+    EXPECT_EQ(lines.front(), "VeltriaTime.XPos=120");
+    EXPECT_GE(read, size);
+    EXPECT_LT(read, 2 * size);
 }
 
 }  // namespace
