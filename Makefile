@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle artwork format clean
+.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle fuzz artwork format clean
 
 all: build
 
@@ -49,6 +49,15 @@ bench: setup
 # The idle clock against a bare program with the same timers, under Wine (about 1.5 min).
 bench-idle: mingw
 	@bench/idle.sh
+
+# Each libFuzzer target for FUZZ_SECONDS, in a clang build of its own; not part of make test.
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS ?= fuzz_profile fuzz_value_rules fuzz_layout fuzz_vlttime
+fuzz:
+	@tools/setup.sh fuzz
+	@[ -f build/fuzz/CMakeCache.txt ] || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 artwork: native
 	@cmake --build --preset native --target vc_artgen

@@ -75,7 +75,13 @@ LayoutValue ParseValue(std::string_view text, int line, const LayoutSources& sou
     }
     if (text.front() == '\'') {
         value.kind = LayoutValue::Kind::String;
-        value.text = sources.toCp932(ParseQuoted(text, line));
+        const std::string utf8 = ParseQuoted(text, line);
+        try {
+            value.text = sources.toCp932(utf8);
+        } catch (const std::exception& error) {
+            // Bytes that are not UTF-8, or a character CP932 lacks, are the layout's fault too.
+            throw ELayoutError(line, "cannot read \"" + std::string(text) + "\": " + error.what());
+        }
     } else if (text.front() == '[') {
         if (text.back() != ']') {
             Malformed(line, text);

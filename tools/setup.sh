@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need, from Debian's packages only.
-# Quiet and quick when everything is already present.
+# Installs what the build and the tests need, from Debian's packages only; `setup.sh fuzz` also
+# what the libFuzzer targets need. Quiet and quick when everything is already present.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,9 @@ packages=(
   xfonts-shinonome fonts-ipafont-gothic
   dpkg-dev libc-bin locales procps zip unzip
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

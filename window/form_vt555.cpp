@@ -102,6 +102,10 @@ void TFormVT555::PositionChanging(Point& proposed) {
 }
 
 void TFormVT555::FormDestroy(TObject*) {
+    // A window whose layout failed to load or bind never had an icon.
+    if (TaskTrayMiniX == nullptr) {
+        return;
+    }
     TaskTrayMiniX->SetIcon(kTrayDelete, System().ApplicationIcon(), texts::kWindowCaption.cp932);
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "app/vlttime/run.h"
 #include "platform/posix/ini_profile.h"
@@ -11,8 +12,6 @@
 namespace vc::vlttime {
 namespace {
 
-// No stored text can hold this byte, so it tells a missing key from a present one.
-constexpr std::string_view kMissing = "\x01";
 constexpr std::string_view kDocuments = "(the documents folder)";
 
 std::string_view Expected(ValueKind kind) {
@@ -29,33 +28,43 @@ std::string_view Expected(ValueKind kind) {
     return "a text";
 }
 
-std::string FolderLine(const std::string& stored, const Shell& shell) {
+// The profile reads a missing key as the fallback asked for, so a key whose text is the first
+// fallback is told from a missing one by a second.
+std::optional<std::string> Stored(Profile& profile, const SettingDefinition& d) {
+    std::string stored = profile.GetString(d.section, d.key, "\x01");
+    if (stored == "\x01" && profile.GetString(d.section, d.key, "\x02") != stored) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+std::string FolderLine(const std::optional<std::string>& stored, const Shell& shell) {
     const std::string name = "ScreenShot.SaveFolder=";
-    if (stored == kMissing) {
+    if (!stored) {
         return name + std::string(kDocuments) + "  # default: missing";
     }
-    switch (shell.KindOf(stored)) {
+    switch (shell.KindOf(*stored)) {
         case PathKind::Folder:
-            return name + stored;
+            return name + *stored;
         case PathKind::File:
-            return name + std::string(kDocuments) + "  # default: \"" + stored +
+            return name + std::string(kDocuments) + "  # default: \"" + *stored +
                    "\" is not a folder";
         case PathKind::None:
             break;
     }
-    return name + std::string(kDocuments) + "  # default: \"" + stored + "\" does not exist";
+    return name + std::string(kDocuments) + "  # default: \"" + *stored + "\" does not exist";
 }
 
-std::string KeyLine(const SettingDefinition& d, const std::string& stored) {
+std::string KeyLine(const SettingDefinition& d, const std::optional<std::string>& stored) {
     const std::string name = std::string(d.section) + "." + std::string(d.key) + "=";
     const auto fallback = ReadSetting(d, d.defaultText);
-    if (stored == kMissing) {
+    if (!stored) {
         return name + WriteSetting(*fallback) + "  # default: missing";
     }
-    if (const auto value = ReadSetting(d, stored)) {
+    if (const auto value = ReadSetting(d, *stored)) {
         return name + WriteSetting(*value);
     }
-    return name + WriteSetting(*fallback) + "  # default: \"" + stored + "\" is not " +
+    return name + WriteSetting(*fallback) + "  # default: \"" + *stored + "\" is not " +
            std::string(Expected(d.kind));
 }
 
@@ -65,7 +74,7 @@ std::vector<std::string> DescribeSettings(const std::string& path, const Shell& 
     const IniSnapshot profile(path);
     std::vector<std::string> lines;
     for (const SettingDefinition& d : kSettings) {
-        const std::string stored = profile.GetString(d.section, d.key, kMissing);
+        const std::optional<std::string> stored = Stored(profile, d);
         lines.push_back(d.kind == ValueKind::Text ? FolderLine(stored, shell) : KeyLine(d, stored));
     }
     return lines;

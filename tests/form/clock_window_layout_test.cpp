@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "framework/errors.h"
 #include "framework/resources.h"
 #include "platform/posix/cp932.h"
 #include "tests/form/clock_window_fixture.h"
@@ -106,6 +109,24 @@ TEST_F(ClockWindowLayout, TheButtonShowsTheNormalPictureItself) {
     EXPECT_EQ(picture("Image5"), picture("Image2"));
     EXPECT_EQ(picture("Image3"), DecodeBmp24(ResourceBytes("FRAME_BOTTOM")));
     EXPECT_EQ(picture("Image4"), picture("Image3"));
+}
+
+// The layout names the handler that runs as the window goes before anything fails.
+TEST(ClockWindowFromABrokenLayout, ReportsTheProblemAndGoesWithoutATrayIcon) {
+    ScriptedWindowSystem system;
+    TApplication application(system, "VeltriaClock");
+    const SetClock clock;
+    PosixShell shell(HeadlessStrip::kNoProgram, std::nullopt);
+    const LayoutSources sources{Utf8ToCp932, ResourceBytes};
+    const std::string start = "object FormVT555: TFormVT555\n  OnDestroy = FormDestroy\n";
+    EXPECT_THROW(
+        CreateFormVT555(application, clock, shell, start + "  Wrap = True\nend\n", sources),
+        ELayoutError);
+    EXPECT_THROW(CreateFormVT555(application, clock, shell, start + "end\n", sources),
+                 std::logic_error)
+        << "loaded, but without the window's components";
+    EXPECT_TRUE(system.tray.calls.empty());
+    EXPECT_TRUE(system.errorBoxes.empty());
 }
 
 }  // namespace

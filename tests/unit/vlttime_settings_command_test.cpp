@@ -95,6 +95,20 @@ TEST_F(SettingsCommand, SaysWhyAStoredFolderIsNotUsed) {
     }
 }
 
+TEST_F(SettingsCommand, AKeyWhoseTextIsAControlByteIsThereNotMissing) {
+    const std::string path = (folder / "clock.ini").string();
+    std::ofstream(path) << "[VeltriaTime]\r\nColor=\x01\r\nXPos=\x02\r\n";
+    EXPECT_EQ(Check(path), kExitOk);
+    const std::string shown = out.str();
+    EXPECT_NE(shown.find("VeltriaTime.Color=FFFFFF  # default: \"\x01\" is not hexadecimal digits "
+                         "BBGGRR\n"),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("VeltriaTime.XPos=0  # default: \"\x02\" is not a whole number\n"),
+              std::string::npos)
+        << shown;
+}
+
 TEST_F(SettingsCommand, AMissingFileIsAllDefaultsAndAFolderIsAnError) {
     EXPECT_EQ(Check((folder / "none.ini").string()), kExitOk);
     EXPECT_EQ(
