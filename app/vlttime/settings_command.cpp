@@ -30,7 +30,7 @@ std::string_view Expected(ValueKind kind) {
 
 // The profile reads a missing key as the fallback asked for, so a key whose text is the first
 // fallback is told from a missing one by a second.
-std::optional<std::string> Stored(Profile& profile, const SettingDefinition& d) {
+std::optional<std::string> Stored(const IniSnapshot& profile, const SettingDefinition& d) {
     std::string stored = profile.GetString(d.section, d.key, "\x01");
     if (stored == "\x01" && profile.GetString(d.section, d.key, "\x02") != stored) {
         return std::nullopt;
