@@ -102,10 +102,6 @@ void TFormVT555::PositionChanging(Point& proposed) {
 }
 
 void TFormVT555::FormDestroy(TObject*) {
-    // A window whose layout failed to load or bind never had an icon.
-    if (TaskTrayMiniX == nullptr) {
-        return;
-    }
     TaskTrayMiniX->SetIcon(kTrayDelete, System().ApplicationIcon(), texts::kWindowCaption.cp932);
 }
 
@@ -244,8 +240,15 @@ std::unique_ptr<TFormVT555> CreateFormVT555(TApplication& application, const Loc
                                             Shell& shell, std::string_view layout,
                                             const LayoutSources& sources) {
     auto form = std::make_unique<TFormVT555>(application, clock, shell);
-    LoadLayout(*form, layout, ClockWindowKinds(), sources);
-    form->BindComponents();
+    try {
+        LoadLayout(*form, layout, ClockWindowKinds(), sources);
+        form->BindComponents();
+    } catch (...) {
+        // The layout may have named a handler for OnDestroy already, and every handler needs
+        // the components bound.
+        form->OnDestroy = nullptr;
+        throw;
+    }
     return form;
 }
 

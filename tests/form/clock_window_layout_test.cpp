@@ -111,22 +111,29 @@ TEST_F(ClockWindowLayout, TheButtonShowsTheNormalPictureItself) {
     EXPECT_EQ(picture("Image4"), picture("Image3"));
 }
 
-// The layout names the handler that runs as the window goes before anything fails.
-TEST(ClockWindowFromABrokenLayout, ReportsTheProblemAndGoesWithoutATrayIcon) {
+// The layout may name any handler for OnDestroy before it fails, and the handlers need the
+// components bound.
+TEST(ClockWindowFromABrokenLayout, ReportsTheProblemAndRunsNoHandlerAsItGoes) {
     ScriptedWindowSystem system;
     TApplication application(system, "VeltriaClock");
     const SetClock clock;
     PosixShell shell(HeadlessStrip::kNoProgram, std::nullopt);
     const LayoutSources sources{Utf8ToCp932, ResourceBytes};
-    const std::string start = "object FormVT555: TFormVT555\n  OnDestroy = FormDestroy\n";
-    EXPECT_THROW(
-        CreateFormVT555(application, clock, shell, start + "  Wrap = True\nend\n", sources),
-        ELayoutError);
-    EXPECT_THROW(CreateFormVT555(application, clock, shell, start + "end\n", sources),
-                 std::logic_error)
-        << "loaded, but without the window's components";
+    for (const char* handler : {"FormCreate", "FormDestroy", "ImageXClick", "TimerVTTimer",
+                                "TimerRTTimer", "Timer1Timer", "PopupClick"}) {
+        SCOPED_TRACE(handler);
+        const std::string start =
+            "object FormVT555: TFormVT555\n  OnDestroy = " + std::string(handler) + "\n";
+        EXPECT_THROW(
+            CreateFormVT555(application, clock, shell, start + "  Wrap = True\nend\n", sources),
+            ELayoutError);
+        EXPECT_THROW(CreateFormVT555(application, clock, shell, start + "end\n", sources),
+                     std::logic_error)
+            << "loaded, but without the window's components";
+    }
     EXPECT_TRUE(system.tray.calls.empty());
     EXPECT_TRUE(system.errorBoxes.empty());
+    EXPECT_TRUE(system.menus.empty());
 }
 
 }  // namespace
