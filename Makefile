@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle fuzz artwork format clean
+.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle fuzz soak artwork format clean
 
 all: build
 
@@ -58,6 +58,13 @@ fuzz:
 	@[ -f build/fuzz/CMakeCache.txt ] || cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Long runs that look for leaks and growth (about 15 min; figures in build/soak/): the clock
+# under Wine with the game for SOAK_MINUTES minutes (10 by default), then the native soak
+# under AddressSanitizer.
+soak: build
+	@tests/soak/soak.sh
+	@set -o pipefail; build/native/tests/soak/vc_soak_native | tee build/soak/native.txt
 
 artwork: native
 	@cmake --build --preset native --target vc_artgen

@@ -2,7 +2,7 @@
 
 namespace vc::bench {
 
-// Heap allocations through operator new since the program started.
+// Heap allocations through operator new and new[] since the program started.
 long AllocationCount();
 
 }  // namespace vc::bench

@@ -1,5 +1,6 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
-// texts, child windows, the foreground, the documents folder; posts a message on request.
+// texts, child windows, the foreground, the documents folder; posts a message on request,
+// or waits until a window's thread has answered one.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <shlobj.h>
 #include <windows.h>
@@ -245,6 +246,16 @@ int Post(char** argv) {
     return posted ? 0 : 1;
 }
 
+// A window's thread answers a sent message only from its message loop, where Wine first
+// reads the X events waiting for it: what the display sent before is then handled.
+int Sync(char** argv) {
+    DWORD_PTR result = 0;
+    const LRESULT answered =
+        SendMessageTimeoutW(ParseHandle(argv[2]), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    std::printf("answered=%d\n", answered != 0 ? 1 : 0);
+    return answered != 0 ? 0 : 1;
+}
+
 int Activate(char** argv) {
     const BOOL done = SetForegroundWindow(ParseHandle(argv[2]));
     std::printf("activated=%d\n", done ? 1 : 0);
@@ -293,7 +304,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: winask find CLASS [TITLE] | count CLASS | menu | children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
-                 "activate HWND | documents | list | shell-restart HWND ID\n");
+                 "activate HWND | sync HWND | documents | list | shell-restart HWND ID\n");
     return 2;
 }
 
@@ -330,6 +341,9 @@ int main(int argc, char** argv) {
     }
     if (command == "activate" && argc == 3) {
         return Activate(argv);
+    }
+    if (command == "sync" && argc == 3) {
+        return Sync(argv);
     }
     if (command == "list" && argc == 2) {
         return List();
