@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "framework/application.h"
 #include "framework/errors.h"
 #include "framework/form.h"
@@ -103,6 +105,20 @@ end
     EXPECT_EQ(FindAs<TTimer>(form, "Ticker").Interval(), 10);
     ASSERT_EQ(form.Controls().size(), 2u);
     EXPECT_EQ(form.Controls()[0], &picture) << "stacking order is the layout's order";
+}
+
+// Positions and sizes near the int limits: the far edges stop at the limit instead of
+// wrapping round.
+TEST_F(LayoutLoader, FarEdgesStopAtTheIntLimits) {
+    Load(R"(object Main: TTestForm
+  Left = 2001882257
+  Top = -2001882257
+  Width = 2107039714
+  Height = -2107039714
+end
+)");
+    EXPECT_EQ(form.BoundsRect(), (Rect{2001882257, -2001882257, std::numeric_limits<int>::max(),
+                                       std::numeric_limits<int>::min()}));
 }
 
 struct BadLayout {
