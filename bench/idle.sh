@@ -4,7 +4,7 @@
 #  - start-up: process start to a visible window with its first game line drawn (both draw
 #    it at the same place, and both are watched the same way), the median of alternating
 #    starts;
-#  - idle CPU: both running together, their CPU ticks over three spans of 20 s; the median
+#  - idle CPU: both running together, their CPU time over three spans of 20 s; the median
 #    span's ratio; budget 1.10;
 #  - resident memory of both at the end.
 set -euo pipefail
