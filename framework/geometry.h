@@ -36,21 +36,22 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+inline Rect RectAt(int left, int top, int width, int height) {
+    return Rect{left, top, left + width, top + height};
+}
+
 // `left + width` as far as an int reaches: a window may be asked to stand at any position a
-// stored integer (or a layout) can name, and its far edge must not wrap round.
+// stored integer can name, and its far edge must not wrap round.
 inline int FarEdge(int near, int extent) {
     const std::int64_t edge = std::int64_t{near} + extent;
     return static_cast<int>(std::clamp<std::int64_t>(edge, std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
 }
 
-inline Rect RectAt(int left, int top, int width, int height) {
-    return Rect{left, top, FarEdge(left, width), FarEdge(top, height)};
-}
-
-// The rectangle of `size` at `topLeft`.
+// The rectangle of `size` at `topLeft`, its far edges held within the int range.
 inline Rect ClampedRectAt(Point topLeft, Size size) {
-    return RectAt(topLeft.x, topLeft.y, size.width, size.height);
+    return Rect{topLeft.x, topLeft.y, FarEdge(topLeft.x, size.width),
+                FarEdge(topLeft.y, size.height)};
 }
 
 inline Rect Intersect(const Rect& a, const Rect& b) {
