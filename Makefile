@@ -59,7 +59,7 @@ fuzz:
 	@cmake --build --preset fuzz
 	@tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# Long runs that look for leaks and growth (about 15 min; figures in build/soak/): the clock
+# Long runs that look for leaks and growth (about 13 min; figures in build/soak/): the clock
 # under Wine with the game for SOAK_MINUTES minutes (10 by default), then the native soak
 # under AddressSanitizer.
 soak: build
