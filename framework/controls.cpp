@@ -49,16 +49,15 @@ void TControl::Invalidate() {
 
 bool TControl::SetProperty(std::string_view name, const LayoutValue& value,
                            LayoutContext& context) {
-    // A layout may name any int: the far edges stop at the int limits.
     Rect b = bounds_;
     if (name == "Left") {
-        b = ClampedRectAt(Point{value.AsInt(), b.top}, Size{b.Width(), b.Height()});
+        b = RectAt(value.AsInt(), b.top, b.Width(), b.Height());
     } else if (name == "Top") {
-        b = ClampedRectAt(Point{b.left, value.AsInt()}, Size{b.Width(), b.Height()});
+        b = RectAt(b.left, value.AsInt(), b.Width(), b.Height());
     } else if (name == "Width") {
-        b = ClampedRectAt(Point{b.left, b.top}, Size{value.AsInt(), b.Height()});
+        b = RectAt(b.left, b.top, value.AsInt(), b.Height());
     } else if (name == "Height") {
-        b = ClampedRectAt(Point{b.left, b.top}, Size{b.Width(), value.AsInt()});
+        b = RectAt(b.left, b.top, b.Width(), value.AsInt());
     } else if (name == "Visible") {
         visible_ = value.AsBool();
         return true;

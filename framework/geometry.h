@@ -36,22 +36,23 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
-inline Rect RectAt(int left, int top, int width, int height) {
-    return Rect{left, top, left + width, top + height};
-}
-
 // `left + width` as far as an int reaches: a window may be asked to stand at any position a
-// stored integer can name, and its far edge must not wrap round.
-inline int FarEdge(int near, int extent) {
-    const std::int64_t edge = std::int64_t{near} + extent;
+// stored integer (or a layout) can name, and its far edge must not wrap round.
+// (Not `near`: <windows.h> defines that word away, and the Win32 files would then compile
+// another function under this name.)
+inline int FarEdge(int start, int extent) {
+    const std::int64_t edge = std::int64_t{start} + extent;
     return static_cast<int>(std::clamp<std::int64_t>(edge, std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
 }
 
-// The rectangle of `size` at `topLeft`, its far edges held within the int range.
+inline Rect RectAt(int left, int top, int width, int height) {
+    return Rect{left, top, FarEdge(left, width), FarEdge(top, height)};
+}
+
+// The rectangle of `size` at `topLeft`.
 inline Rect ClampedRectAt(Point topLeft, Size size) {
-    return Rect{topLeft.x, topLeft.y, FarEdge(topLeft.x, size.width),
-                FarEdge(topLeft.y, size.height)};
+    return RectAt(topLeft.x, topLeft.y, size.width, size.height);
 }
 
 inline Rect Intersect(const Rect& a, const Rect& b) {
