@@ -47,12 +47,65 @@ inline constexpr Text kOutOfResources{
     "\x82\xDC\x82\xB9\x82\xF1",
     "システム リソースが足りません"};
 
+// Balloons over the tray icon. A dusk or dawn ahead: %d is the real time left, in minutes or
+// in seconds; once it is reached, the text says so.
+inline constexpr Text kDuskTitle{"\x96\xE9\x82\xCC\x96\x4B\x82\xEA", "夜の訪れ"};
+inline constexpr Text kDuskInMinutesFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\xAA\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD"
+    "19:00\x81\x41\x96\xE9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d分でゲーム内は19:00、夜になります。"};
+inline constexpr Text kDuskInSecondsFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\x62\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD"
+    "19:00\x81\x41\x96\xE9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d秒でゲーム内は19:00、夜になります。"};
+inline constexpr Text kDuskReached{
+    "\x83\x51\x81\x5B\x83\x80\x93\xE0\x82\xCD"
+    "19:00\x81\x41\x96\xE9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB5\x82\xBD\x81\x42",
+    "ゲーム内は19:00、夜になりました。"};
+inline constexpr Text kDawnTitle{"\x92\xA9\x82\xCC\x96\x4B\x82\xEA", "朝の訪れ"};
+inline constexpr Text kDawnInMinutesFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\xAA\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD"
+    "05:00\x81\x41\x92\xA9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d分でゲーム内は05:00、朝になります。"};
+inline constexpr Text kDawnInSecondsFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\x62\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD"
+    "05:00\x81\x41\x92\xA9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d秒でゲーム内は05:00、朝になります。"};
+inline constexpr Text kDawnReached{
+    "\x83\x51\x81\x5B\x83\x80\x93\xE0\x82\xCD"
+    "05:00\x81\x41\x92\xA9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB5\x82\xBD\x81\x42",
+    "ゲーム内は05:00、朝になりました。"};
+
+// A screenshot saved: %s are the file names, the JPEG's (after the BMP's when there is one).
+inline constexpr Text kShotSavedTitle{
+    "\x83\x58\x83\x4E\x83\x8A\x81\x5B\x83\x93\x83\x56\x83\x87\x83\x62\x83\x67\x82\xF0\x95\xDB"
+    "\x91\xB6\x82\xB5\x82\xDC\x82\xB5\x82\xBD",
+    "スクリーンショットを保存しました"};
+inline constexpr Text kShotSavedFormat{
+    "%s \x82\xF0\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81\x42\x83\x4E\x83\x8A\x83\x62"
+    "\x83\x4E\x82\xB7\x82\xE9\x82\xC6\x83\x74\x83\x48\x83\x8B\x83\x5F\x81\x5B\x82\xF0\x8A\x4A"
+    "\x82\xAB\x82\xDC\x82\xB7\x81\x42",
+    "%s を保存しました。クリックするとフォルダーを開きます。"};
+inline constexpr Text kShotsSavedFormat{
+    "%s \x82\xC6 %s "
+    "\x82\xF0\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81\x42\x83\x4E\x83\x8A"
+    "\x83\x62\x83\x4E\x82\xB7\x82\xE9\x82\xC6\x83\x74\x83\x48\x83\x8B\x83\x5F\x81\x5B\x82\xF0"
+    "\x8A\x4A\x82\xAB\x82\xDC\x82\xB7\x81\x42",
+    "%s と %s を保存しました。クリックするとフォルダーを開きます。"};
+
 // The captions, font names and menu texts of the window are in its stored layout.
-inline constexpr std::array<const Text*, 15> kAll{
-    &kGameDateFormat,   &kRealDateFormat,  &kWeekdays[0],       &kWeekdays[1],
-    &kWeekdays[2],      &kWeekdays[3],     &kWeekdays[4],       &kWeekdays[5],
-    &kWeekdays[6],      &kWindowCaption,   &kCannotWriteFormat, &kCannotCreateFileFormat,
-    &kStreamWriteError, &kJpegErrorFormat, &kOutOfResources,
+inline constexpr std::array<const Text*, 26> kAll{
+    &kGameDateFormat,      &kRealDateFormat,      &kWeekdays[0],       &kWeekdays[1],
+    &kWeekdays[2],         &kWeekdays[3],         &kWeekdays[4],       &kWeekdays[5],
+    &kWeekdays[6],         &kWindowCaption,       &kCannotWriteFormat, &kCannotCreateFileFormat,
+    &kStreamWriteError,    &kJpegErrorFormat,     &kOutOfResources,    &kDuskTitle,
+    &kDuskInMinutesFormat, &kDuskInSecondsFormat, &kDuskReached,       &kDawnTitle,
+    &kDawnInMinutesFormat, &kDawnInSecondsFormat, &kDawnReached,       &kShotSavedTitle,
+    &kShotSavedFormat,     &kShotsSavedFormat,
 };
 
 }  // namespace vc::texts

@@ -84,25 +84,29 @@ WindowId ScreenshotHotkey::Poll(const Desktop& desktop, bool optionOn) {
     return game;
 }
 
-void TakeScreenshot(Desktop& desktop, Shell& files, const LocalClock& clock, WindowId game,
-                    const ScreenshotTarget& target) {
+std::optional<SavedScreenshot> TakeScreenshot(Desktop& desktop, Shell& files,
+                                              const LocalClock& clock, WindowId game,
+                                              const ScreenshotTarget& target) {
     std::unique_ptr<Capture> capture;
     {
         const GameDpiContext dpi(desktop, game);
         const auto size = desktop.ClientSize(game);
         if (!size) {
-            return;
+            return std::nullopt;
         }
         capture = CopyGameClient(desktop, game, *size);
         if (capture == nullptr) {
-            return;
+            return std::nullopt;
         }
     }
     const std::string stem = target.folder + "\\" + ScreenshotName(clock.Now());
+    SavedScreenshot saved{.jpeg = stem + ".jpg", .bmp = std::nullopt};
     if (target.saveBmp) {
-        SaveScreenshotBmp(*capture, stem + ".bmp", files);
+        saved.bmp = stem + ".bmp";
+        SaveScreenshotBmp(*capture, *saved.bmp, files);
     }
-    SaveScreenshotJpeg(*capture, stem + ".jpg", files);
+    SaveScreenshotJpeg(*capture, saved.jpeg, files);
+    return saved;
 }
 
 }  // namespace vc

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "framework/seam/desktop.h"
@@ -29,9 +30,16 @@ struct ScreenshotTarget {
     bool saveBmp = false;
 };
 
+// The files one capture wrote, as full paths.
+struct SavedScreenshot {
+    std::string jpeg;
+    std::optional<std::string> bmp;
+};
+
 // Copies the game window's client area and writes the BMP (when asked) and then the JPEG,
 // both named after the local time taken after the copy. Nothing when the window has gone.
-void TakeScreenshot(Desktop& desktop, Shell& files, const LocalClock& clock, WindowId game,
-                    const ScreenshotTarget& target);
+std::optional<SavedScreenshot> TakeScreenshot(Desktop& desktop, Shell& files,
+                                              const LocalClock& clock, WindowId game,
+                                              const ScreenshotTarget& target);
 
 }  // namespace vc

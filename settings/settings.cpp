@@ -46,6 +46,16 @@ std::string ReadDefaultText(const SettingDefinition& d, const SettingsPlaces& pl
     }
 }
 
+constexpr bool RowsInKeyOrder() {
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        if (static_cast<std::size_t>(kSettings[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInKeyOrder(), "Definition() finds a key's row by its number");
+
 }  // namespace
 
 const SettingDefinition& Definition(SettingKey key) {
@@ -65,7 +75,7 @@ std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_
         case ValueKind::Integer:
         case ValueKind::Flag: {
             const auto value = ParseIntegerText(text, true);
-            if (!value) {
+            if (!value || *value < d.least) {
                 return std::nullopt;
             }
             return d.kind == ValueKind::Flag ? SettingValue(*value != 0) : SettingValue(*value);

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ enum class SettingKey {
     CtrlPSave,
     SaveFolder,
     Bmp,
+    AlertDusk,
+    AlertDawn,
+    AlertLead,
+    ShotNotice,
 };
 
 enum class ValueKind { Integer, Flag, Colour, Text };
@@ -36,10 +41,13 @@ struct SettingDefinition {
     std::string_view key;
     ValueKind kind;
     std::string_view defaultText;  // as the file would hold it; empty for the folder
+    // An integer below this is a bad value and takes the default.
+    std::int32_t least = std::numeric_limits<std::int32_t>::min();
 };
 
-// Load order: thirteen keys in four sections.
-inline constexpr std::array<SettingDefinition, 13> kSettings{{
+// Load order: seventeen keys in five sections. The last four are extras that only the user
+// writes, as "BMP".
+inline constexpr std::array<SettingDefinition, 17> kSettings{{
     {SettingKey::XPos, "VeltriaTime", "XPos", ValueKind::Integer, "0"},
     {SettingKey::YPos, "VeltriaTime", "YPos", ValueKind::Integer, "0"},
     {SettingKey::Hour24, "VeltriaTime", "24Hour", ValueKind::Flag, "1"},
@@ -53,9 +61,13 @@ inline constexpr std::array<SettingDefinition, 13> kSettings{{
     {SettingKey::CtrlPSave, "ScreenShot", "CtrlP_Save", ValueKind::Flag, "1"},
     {SettingKey::SaveFolder, "ScreenShot", "SaveFolder", ValueKind::Text, ""},
     {SettingKey::Bmp, "ScreenShot", "BMP", ValueKind::Flag, "0"},
+    {SettingKey::AlertDusk, "Alert", "Dusk", ValueKind::Flag, "0"},
+    {SettingKey::AlertDawn, "Alert", "Dawn", ValueKind::Flag, "0"},
+    {SettingKey::AlertLead, "Alert", "Lead", ValueKind::Integer, "60", 0},
+    {SettingKey::ShotNotice, "ScreenShot", "Notice", ValueKind::Flag, "0"},
 }};
 
-// Save order: twelve keys; "BMP" is only ever written by the user.
+// Save order: twelve keys; "BMP" and the extras are only ever written by the user.
 inline constexpr std::array<SettingKey, 12> kSaveOrder{
     SettingKey::XPos,      SettingKey::YPos,       SettingKey::VTimeColor, SettingKey::Hour24,
     SettingKey::ShowRTime, SettingKey::RTimeColor, SettingKey::DayOrNight, SettingKey::DefaultColor,
@@ -79,7 +91,7 @@ class SettingsPlaces {
 // The program file's path with its extension replaced by ".ini" (appended when it has none).
 std::string SettingsPathFor(std::string_view programPath);
 
-// Reads the thirteen keys in load order, each into its place before the next is read, then
+// Reads every key of kSettings in load order, each into its place before the next is read, then
 // flushes; the stored screenshot folder replaces the current one only when it differs from
 // it byte for byte and names an existing folder.
 void LoadSettings(Profile& profile, SettingsPlaces& places,

@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "framework/cp932_bytes.h"
 #include "framework/errors.h"
 #include "framework/menu.h"
 
@@ -125,6 +126,18 @@ void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip)
     }
 }
 
+void TTaskTrayMini::ShowBalloon(std::string_view title, std::string_view text) {
+    if (!shown_) {
+        return;
+    }
+    System().Notifications().ShowBalloon(TrayBalloon{
+        .window = FIconData.window,
+        .id = FIconData.id,
+        .title = std::string(WholeCharactersWithin(title, kBalloonTitleBytes)),
+        .text = std::string(WholeCharactersWithin(text, kBalloonTextBytes)),
+    });
+}
+
 void TTaskTrayMini::TaskbarCreated() {
     if (shown_) {
         System().Notifications().NotifyIcon(TrayAction::Add, FIconData);
@@ -136,6 +149,14 @@ TWinControl& TTaskTrayMini::OwnerControl() const {
 }
 
 void TTaskTrayMini::Respond(const TrayMouse& mouse, Point at) {
+    // The balloon is the shell's, not the owner's: the owner stays where it is.
+    if (mouse.kind == TrayMouse::Kind::BalloonClick) {
+        if (OnBalloonClick) {
+            const TNotifyEvent event = OnBalloonClick;
+            event(this);
+        }
+        return;
+    }
     std::function<void()> action;
     if (mouse.kind == TrayMouse::Kind::Up && mouse.button == TMouseButton::mbRight) {
         if (PopupMenuR != nullptr) {

@@ -72,6 +72,8 @@ class TTaskTrayMini : public TComponent {
     TMouseEvent OnMouseDown;
     TMouseEvent OnMMouseUp;
     TMouseEvent OnMMouseDown;
+    // The user clicked the balloon that ShowBalloon put over the icon.
+    TNotifyEvent OnBalloonClick;
     // Not owned. The framework has no destruction notice: the menu must outlive this
     // component (in the clock window both belong to the form).
     TPopupMenu* PopupMenuR = nullptr;
@@ -86,6 +88,9 @@ class TTaskTrayMini : public TComponent {
     // mode: kTrayAdd, kTrayModify or kTrayDelete; any other refills the record only.
     // `tip` is CP932; its first kTrayTipBytes bytes are kept.
     void SetIcon(int mode, std::uintptr_t icon, std::string_view tip);
+    // A balloon over the shown icon, in place of one it shows; nothing while the icon is not
+    // shown. CP932 title and text, each cut to whole characters within the shell's field.
+    void ShowBalloon(std::string_view title, std::string_view text);
     // Adds the icon again with its last record if it is shown (added and not deleted).
     void TaskbarCreated();
 

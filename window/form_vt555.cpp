@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "clock/clock_lines.h"
 #include "clock/game_time.h"
 #include "framework/texts.h"
+#include "window/balloon_texts.h"
 #include "window/desktop_clamp.h"
 
 namespace vc {
@@ -59,6 +61,7 @@ void TFormVT555::BindComponents() {
     Popup_Exit = &FindAs<TMenuItem>(*this, "Popup_Exit");
     ColorDialogX = &FindAs<TColorDialog>(*this, "ColorDialogX");
     TaskTrayMiniX = &FindAs<TTaskTrayMini>(*this, "TaskTrayMiniX");
+    TaskTrayMiniX->OnBalloonClick = [this](TObject* sender) { TaskTrayMiniXBalloonClick(sender); };
 }
 
 TNotifyEvent TFormVT555::FindHandler(std::string_view name) {
@@ -81,6 +84,7 @@ TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
 void TFormVT555::FormCreate(TObject*) {
     ScreenshotFolder = shell_.DocumentsFolder().value_or(ProgramFolder(shell_.ProgramPath()));
     LoadSettings();
+    phaseAlerts_ = PhaseAlerts(AlertOnDusk, AlertOnDawn, AlertLeadSeconds);
     SetClientSize(kNarrowWidth, kStripHeight);
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
@@ -117,7 +121,8 @@ void TFormVT555::ImageXClick(TObject*) {
 void TFormVT555::TimerVTTimer(TObject*) {
     UpdateButtonLook();
     Popup_execute->SetVisible(!System().TheDesktop().WindowOfClassExists(kGameWindowClass));
-    const GameTime t = CalcGameTime(clock_);
+    const SystemTime now = clock_.Now();
+    const GameTime t = CalcGameTime(now);
     const bool night = IsGameNight(t);
     if (night != lastNight_ && Popup_BGColor->Checked()) {
         PaintBackground(night ? NightBgColor : DayBgColor);
@@ -125,6 +130,18 @@ void TFormVT555::TimerVTTimer(TObject*) {
     lastNight_ = night;
     if (lastGameSecond_.Changed(t.Second)) {
         Label_VTime->SetCaption(FormatGameLine(t, Popup_24Hour->Checked()));
+    }
+    if (phaseAlerts_.AnyOn()) {
+        TellPhasesDue(now);
+    }
+}
+
+// A tick with nothing due allocates nothing: the texts are made only for a balloon.
+void TFormVT555::TellPhasesDue(const SystemTime& now) {
+    while (const auto due = phaseAlerts_.Next(now)) {
+        const BalloonText balloon = PhaseBalloon(*due);
+        noticeFile_.clear();
+        TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text);
     }
 }
 
@@ -143,8 +160,19 @@ void TFormVT555::Timer1Timer(TObject*) {
 }
 
 void TFormVT555::TakeScreenshot(WindowId game) {
-    vc::TakeScreenshot(System().TheDesktop(), shell_, clock_, game,
-                       ScreenshotTarget{ScreenshotFolder, SaveBmp});
+    const auto saved = vc::TakeScreenshot(System().TheDesktop(), shell_, clock_, game,
+                                          ScreenshotTarget{ScreenshotFolder, SaveBmp});
+    if (saved && ScreenshotNotice) {
+        const BalloonText balloon = SavedBalloon(*saved);
+        noticeFile_ = saved->jpeg;
+        TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text);
+    }
+}
+
+void TFormVT555::TaskTrayMiniXBalloonClick(TObject*) {
+    if (!noticeFile_.empty()) {
+        System().TheDesktop().ShowInFolder(std::exchange(noticeFile_, {}));
+    }
 }
 
 void TFormVT555::PopupClick(TObject* sender) {

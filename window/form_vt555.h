@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "clock/phase_alerts.h"
 #include "framework/application.h"
 #include "framework/color_dialog.h"
 #include "framework/form.h"
@@ -37,6 +38,12 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     TColor NightBgColor = 0x00007F;
     std::string ScreenshotFolder;
     bool SaveBmp = false;
+    // Extras, set by hand in the settings file and never written: a balloon ahead of the
+    // game's dusk and dawn, and one after each saved screenshot.
+    bool AlertOnDusk = false;
+    bool AlertOnDawn = false;
+    std::int32_t AlertLeadSeconds = 60;
+    bool ScreenshotNotice = false;
 
     // The layout's components, bound by name once it is loaded.
     TImage* Image_BG = nullptr;
@@ -78,6 +85,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void PopupClick(TObject* sender);
     void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
                               int y);
+    // Bound by the clock itself: the layout stays as it was before the extras.
+    void TaskTrayMiniXBalloonClick(TObject* sender);
 
     void LoadSettings();
     void SaveSettings();
@@ -103,6 +112,7 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void ShowRealTime(bool show);
     void StartLauncher();
     void ChooseTextColour(TLabel& label);
+    void TellPhasesDue(const SystemTime& now);
 
     const LocalClock& clock_;
     Shell& shell_;
@@ -112,6 +122,10 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     bool lastNight_ = false;
     ButtonLook lastButtonLook_ = ButtonLook::Normal;
     ScreenshotHotkey screenshotHotkey_;
+    PhaseAlerts phaseAlerts_;
+    // The file the shown balloon names, opened in its folder when the balloon is clicked;
+    // empty while the balloon shown, if any, names none.
+    std::string noticeFile_;
 };
 
 inline constexpr int kStripHeight = 38;

@@ -60,6 +60,18 @@ void TFormVT555::Put(SettingKey key, const SettingValue& value) {
         case SettingKey::Bmp:
             SaveBmp = std::get<bool>(value);
             break;
+        case SettingKey::AlertDusk:
+            AlertOnDusk = std::get<bool>(value);
+            break;
+        case SettingKey::AlertDawn:
+            AlertOnDawn = std::get<bool>(value);
+            break;
+        case SettingKey::AlertLead:
+            AlertLeadSeconds = std::get<std::int32_t>(value);
+            break;
+        case SettingKey::ShotNotice:
+            ScreenshotNotice = std::get<bool>(value);
+            break;
     }
 }
 
@@ -90,9 +102,17 @@ SettingValue TFormVT555::Get(SettingKey key) const {
         case SettingKey::SaveFolder:
             return ScreenshotFolder;
         case SettingKey::Bmp:
+            return SaveBmp;
+        case SettingKey::AlertDusk:
+            return AlertOnDusk;
+        case SettingKey::AlertDawn:
+            return AlertOnDawn;
+        case SettingKey::AlertLead:
+            return AlertLeadSeconds;
+        case SettingKey::ShotNotice:
             break;
     }
-    return SaveBmp;
+    return ScreenshotNotice;
 }
 
 }  // namespace vc

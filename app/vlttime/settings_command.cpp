@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <optional>
 
 #include "app/vlttime/run.h"
@@ -14,9 +15,12 @@ namespace {
 
 constexpr std::string_view kDocuments = "(the documents folder)";
 
-std::string_view Expected(ValueKind kind) {
-    switch (kind) {
+std::string Expected(const SettingDefinition& d) {
+    switch (d.kind) {
         case ValueKind::Integer:
+            if (d.least != std::numeric_limits<std::int32_t>::min()) {
+                return "a whole number from " + std::to_string(d.least) + " up";
+            }
             return "a whole number";
         case ValueKind::Flag:
             return "a number (0 off, anything else on)";
@@ -65,7 +69,7 @@ std::string KeyLine(const SettingDefinition& d, const std::optional<std::string>
         return name + WriteSetting(*value);
     }
     return name + WriteSetting(*fallback) + "  # default: \"" + *stored + "\" is not " +
-           std::string(Expected(d.kind));
+           Expected(d);
 }
 
 }  // namespace

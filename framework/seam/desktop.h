@@ -68,6 +68,9 @@ class Desktop {
     // program requires them; a failure (or the user saying no) is silent.
     virtual void StartElevated(const std::string& application, const std::string& folder) = 0;
     virtual void BringToFront(NativeWindow& window) = 0;
+    // Opens the folder that holds `file` in the system's file browser with the file
+    // selected; a failure is silent.
+    virtual void ShowInFolder(const std::string& file) = 0;
 };
 
 }  // namespace vc

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,9 +19,23 @@ struct TrayIcon {
     std::string tip;          // CP932; the shell keeps what fits its field
 };
 
-// A mouse action on a notification-area icon.
+// A balloon over a shown icon: a short title and a text, both CP932. The caller keeps them
+// within the shell's fields (kBalloonTitleBytes, kBalloonTextBytes).
+struct TrayBalloon {
+    enum class Kind { Info };
+    NativeWindow* window = nullptr;
+    std::uint32_t id = 0;
+    std::string title;
+    std::string text;
+    Kind kind = Kind::Info;
+};
+
+inline constexpr std::size_t kBalloonTitleBytes = 63;
+inline constexpr std::size_t kBalloonTextBytes = 255;
+
+// A mouse action on a notification-area icon, or a click on its balloon.
 struct TrayMouse {
-    enum class Kind { Move, Down, Up, DoubleClick };
+    enum class Kind { Move, Down, Up, DoubleClick, BalloonClick };
     std::uint32_t iconId = 0;
     Kind kind = Kind::Move;
     TMouseButton button = TMouseButton::mbLeft;
@@ -31,6 +46,9 @@ class NotificationArea {
     virtual ~NotificationArea() = default;
     // The shell's answer is not examined by anyone.
     virtual void NotifyIcon(TrayAction action, const TrayIcon& icon) = 0;
+    // Replaces the icon's balloon, if it shows one; a click on it comes back as a TrayMouse
+    // of kind BalloonClick.
+    virtual void ShowBalloon(const TrayBalloon& balloon) = 0;
 };
 
 }  // namespace vc

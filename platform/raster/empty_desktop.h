@@ -27,12 +27,14 @@ class EmptyDesktop final : public Desktop {
     }
     void StartElevated(const std::string&, const std::string&) override {}
     void BringToFront(NativeWindow&) override {}
+    void ShowInFolder(const std::string&) override {}
 };
 
 // A notification area that shows nothing.
 class NoNotificationArea final : public NotificationArea {
   public:
     void NotifyIcon(TrayAction, const TrayIcon&) override {}
+    void ShowBalloon(const TrayBalloon&) override {}
 };
 
 }  // namespace vc

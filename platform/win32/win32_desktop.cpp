@@ -4,8 +4,12 @@
 // shellapi.h after windows.h
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_capture.h"
 #include "platform/win32/win32_window.h"
 
@@ -121,6 +125,31 @@ void Win32Desktop::BringToFront(NativeWindow& window) {
     SetForegroundWindow(static_cast<Win32Window&>(window).Handle());
 }
 
+// Explorer resolves a relative path against its own folder, not the clock's, so the path is
+// made whole first; the Windows folder's explorer.exe, not one found beside the clock.
+void Win32Desktop::ShowInFolder(const std::string& file) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(file.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) {
+        return;
+    }
+    wchar_t windows[MAX_PATH] = {};
+    const UINT folderLength = GetWindowsDirectoryW(windows, MAX_PATH);
+    if (folderLength == 0 || folderLength >= MAX_PATH) {
+        return;
+    }
+    const std::wstring explorer = std::wstring(windows) + L"\\explorer.exe";
+    std::wstring command = L"\"" + explorer + L"\" /select,\"" + AnsiToWide(full) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(explorer.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
 void Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) {
     static constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
     // The first version of the record, which every shell takes; its size follows the
@@ -137,6 +166,35 @@ void Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) 
     std::memcpy(record.szTip, icon.tip.data(),
                 std::min<std::size_t>(icon.tip.size(), sizeof record.szTip - 1));
     Shell_NotifyIconA(kMessages[static_cast<int>(action)], &record);
+}
+
+namespace {
+
+template <std::size_t N>
+void CopyWide(wchar_t (&field)[N], const std::wstring& text) {
+    const std::size_t length = std::min(text.size(), N - 1);
+    std::wmemcpy(field, text.data(), length);
+    field[length] = L'\0';
+}
+
+}  // namespace
+
+// The wide record: the texts are CP932, which the ANSI record would read in the system's
+// code page. The icon keeps its own record: this modify carries the balloon alone.
+void Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    record.hWnd =
+        balloon.window != nullptr ? static_cast<Win32Window*>(balloon.window)->Handle() : nullptr;
+    record.uID = balloon.id;
+    record.uFlags = NIF_INFO;
+    CopyWide(record.szInfoTitle, Cp932ToWide(balloon.title));
+    CopyWide(record.szInfo, Cp932ToWide(balloon.text));
+    // Windows 2000 and XP keep a balloon this long (10 to 30 s); later shells decide alone.
+    record.uTimeout = 15'000;
+    static constexpr DWORD kIcons[] = {NIIF_INFO};
+    record.dwInfoFlags = kIcons[static_cast<int>(balloon.kind)];
+    Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
 }  // namespace vc

@@ -20,12 +20,15 @@ class Win32Desktop final : public Desktop {
     StartResult StartProcess(const std::string& application, const std::string& folder) override;
     void StartElevated(const std::string& application, const std::string& folder) override;
     void BringToFront(NativeWindow& window) override;
+    void ShowInFolder(const std::string& file) override;
 };
 
-// Shell_NotifyIconA with the first version of its record.
+// Shell_NotifyIconA with the first version of its record for the icon itself; the balloon
+// needs the Windows 2000 record.
 class Win32NotificationArea final : public NotificationArea {
   public:
     void NotifyIcon(TrayAction action, const TrayIcon& icon) override;
+    void ShowBalloon(const TrayBalloon& balloon) override;
 };
 
 }  // namespace vc

@@ -1,6 +1,8 @@
 #include "platform/win32/win32_window.h"
 
 #include <windowsx.h>
+// shellapi.h after windows.h
+#include <shellapi.h>
 
 #include <optional>
 
@@ -31,7 +33,8 @@ void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, WNDPROC pro
     }
 }
 
-// The shell's mouse message as plain data; nothing for one the tray does not report.
+// The shell's mouse message, or its word of a balloon clicked, as plain data; nothing for one the
+// tray does not report.
 std::optional<TrayMouse> TrayMouseFrom(WPARAM iconId, LPARAM mouseMessage) {
     using Kind = TrayMouse::Kind;
     struct Route {
@@ -50,6 +53,8 @@ std::optional<TrayMouse> TrayMouseFrom(WPARAM iconId, LPARAM mouseMessage) {
         {WM_MBUTTONDOWN, Kind::Down, TMouseButton::mbMiddle},
         {WM_MBUTTONUP, Kind::Up, TMouseButton::mbMiddle},
         {WM_MBUTTONDBLCLK, Kind::DoubleClick, TMouseButton::mbMiddle},
+        // Shells from Windows XP on; as no version is set, lParam carries the message alone.
+        {NIN_BALLOONUSERCLICK, Kind::BalloonClick, TMouseButton::mbLeft},
     };
     for (const Route& route : kRoutes) {
         if (static_cast<LPARAM>(route.message) == mouseMessage) {

@@ -17,6 +17,17 @@ inline void Click(WindowClient& window, Point at, TMouseButton button = TMouseBu
     window.MouseUp(button, at);
 }
 
+// The control that takes the tray icon's notices: the last one the form made.
+inline TMyCallback& TrayReceiver(TForm& form) {
+    TMyCallback* last = nullptr;
+    for (TControl* control : form.Controls()) {
+        if (auto* receiver = dynamic_cast<TMyCallback*>(control)) {
+            last = receiver;
+        }
+    }
+    return *last;
+}
+
 // The clock window on the scripted desktop, started at a local time.
 class ClockWindow : public testing::Test {
   protected:

@@ -145,15 +145,7 @@ TEST_F(ClockWindowCommands, TheStripStaysOnTheDesktop) {
 class ClockWindowTray : public test::ClockWindow {
   protected:
     ScriptedWindowSystem& System() { return strip.System(); }
-    TMyCallback& Receiver() {
-        TMyCallback* last = nullptr;
-        for (TControl* control : Form().Controls()) {
-            if (auto* receiver = dynamic_cast<TMyCallback*>(control)) {
-                last = receiver;
-            }
-        }
-        return *last;
-    }
+    TMyCallback& Receiver() { return test::TrayReceiver(Form()); }
 };
 
 TEST_F(ClockWindowTray, TheIconComesWithTheWindowAndGoesWithIt) {

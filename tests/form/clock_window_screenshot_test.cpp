@@ -133,6 +133,48 @@ TEST_F(ClockWindowScreenshot, WithoutBmpOnlyTheJpegIsWritten) {
     EXPECT_EQ(Shots(), std::vector<std::string>{std::string(kStem) + ".jpg"});
 }
 
+TEST_F(ClockWindowScreenshot, WithTheNoticeOnASavedPictureIsToldAndItsBalloonOpensTheFolder) {
+    WriteSettings("[ScreenShot]\r\nBMP=1\r\nNotice=1\r\n");
+    StartClock();
+    PressCtrlP();
+    const auto& tray = strip->System().tray;
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    const TrayBalloon& balloon = tray.balloons[0];
+    EXPECT_EQ(balloon.window, tray.calls.at(0).data.window) << "over the clock's own icon";
+    EXPECT_EQ(balloon.id, tray.calls.at(0).data.id);
+    EXPECT_EQ(Cp932ToUtf8(balloon.title), "スクリーンショットを保存しました");
+    EXPECT_EQ(Cp932ToUtf8(balloon.text),
+              std::string(kStem) + ".bmp と " + kStem +
+                  ".jpg を保存しました。クリックするとフォルダーを開きます。");
+    EXPECT_EQ(tray.calls.size(), 1u) << "the icon's own record is not touched";
+    TMyCallback& receiver = test::TrayReceiver(strip->Form());
+    receiver.TrayMouseAction({balloon.id, TrayMouse::Kind::BalloonClick, TMouseButton::mbLeft});
+    EXPECT_EQ(Desktop().shownInFolder, std::vector<std::string>{documents + "\\" + kStem + ".jpg"});
+    EXPECT_TRUE(strip->System().menus.empty()) << "a balloon click is not an icon click";
+    EXPECT_TRUE(Desktop().raised.empty());
+    receiver.TrayMouseAction({balloon.id, TrayMouse::Kind::BalloonClick, TMouseButton::mbLeft});
+    EXPECT_EQ(Desktop().shownInFolder.size(), 1u) << "one balloon, one folder";
+}
+
+TEST_F(ClockWindowScreenshot, NoNoticeUnlessSwitchedOnNorAfterAFailedCapture) {
+    for (const char* settingsText : {"", "[ScreenShot]\r\nNotice=0\r\n"}) {
+        WriteSettings(settingsText);
+        StartClock();
+        PressCtrlP();
+        EXPECT_EQ(Shots().size(), 1u);
+        EXPECT_TRUE(strip->System().tray.balloons.empty()) << settingsText;
+        strip.reset();
+        fs::remove_all(documents);
+        fs::create_directories(documents);
+    }
+    WriteSettings("[ScreenShot]\r\nNotice=1\r\n");
+    StartClock();
+    strip->Form().ScreenshotFolder = documents + "/gone";
+    PressCtrlP();
+    EXPECT_NE(ErrorBoxes(), "");
+    EXPECT_TRUE(strip->System().tray.balloons.empty());
+}
+
 TEST_F(ClockWindowScreenshot, AFailedCaptureShowsItsErrorFreesTheCaptureAndTheNextPressTriesAgain) {
     const std::string missing = documents + "/gone";
     const std::string bmp = missing + "\\" + kStem + ".bmp";

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -64,11 +65,20 @@ long AllocationsIn(F&& run) {
     return bench::AllocationCount() - before;
 }
 
+void WriteSettings(const test::ScratchFolder& scratch, const std::string& text) {
+    std::ofstream(scratch.path / "VeltriaClock.ini", std::ios::binary) << text;
+}
+
 // Ticks come as Windows' timers give them, every 16 ms. A tick is quiet when the second it
 // watches has not changed since the last one: it then rebuilds nothing.
+// The dusk and dawn alerts are on: a tick that shows a balloon is not quiet.
 TEST(Soak, QuietTicksAllocateNothing) {
-    ScriptedStrip strip(LocalAfter(milliseconds(0)));
+    test::ScratchFolder scratch;
+    WriteSettings(scratch, "[Alert]\r\nDusk=1\r\nDawn=1\r\nLead=3000\r\n");
+    ScriptedStrip strip(LocalAfter(milliseconds(0)), (scratch.path / "VeltriaClock.exe").string(),
+                        scratch.path.string());
     TFormVT555& form = strip.Form();
+    const auto& balloons = strip.System().tray.balloons;
     strip.Application().Dispatch([&] { form.PopupClick(form.Popup_BGColor); });
     constexpr milliseconds kStep(16);
     const std::string firstLine = form.Label_VTime->Caption();
@@ -82,8 +92,9 @@ TEST(Soak, QuietTicksAllocateNothing) {
         const milliseconds elapsed = kStep * i;
         strip.Clock().Set(LocalAfter(elapsed));
         const GameTime game = CalcGameTime(strip.Clock().Now());
+        const std::size_t balloonsBefore = balloons.size();
         const long made = AllocationsIn([&] { Fire(strip, *form.TimerVT); });
-        if (game.Second == lastGameSecond) {
+        if (game.Second == lastGameSecond && balloons.size() == balloonsBefore) {
             ++quiet;
             quietAllocations += made;
         }
@@ -107,16 +118,18 @@ TEST(Soak, QuietTicksAllocateNothing) {
         }
     }
     std::printf(
-        "game-clock ticks: %ld (%ld quiet, %ld nights begun), allocations in quiet ticks: %ld\n"
+        "game-clock ticks: %ld (%ld quiet, %ld nights begun, %zu alerts), allocations in quiet "
+        "ticks: %ld\n"
         "real-clock quiet ticks: %ld, allocations in them: %ld\n"
         "hotkey polls without a key: %ld, allocations in them: %ld\n"
         "real time shown or hidden %ld times; local time at the end %04d-%02d-%02d "
         "%02d:%02d:%02d\n",
-        ticksWanted, quiet, nights, quietAllocations, realQuiet, realQuietAllocations, ticksWanted,
-        hotkeyAllocations, toggles, strip.Clock().Now().wYear, strip.Clock().Now().wMonth,
-        strip.Clock().Now().wDay, strip.Clock().Now().wHour, strip.Clock().Now().wMinute,
-        strip.Clock().Now().wSecond);
+        ticksWanted, quiet, nights, balloons.size(), quietAllocations, realQuiet,
+        realQuietAllocations, ticksWanted, hotkeyAllocations, toggles, strip.Clock().Now().wYear,
+        strip.Clock().Now().wMonth, strip.Clock().Now().wDay, strip.Clock().Now().wHour,
+        strip.Clock().Now().wMinute, strip.Clock().Now().wSecond);
     EXPECT_GT(quiet, ticksWanted / 2);
+    EXPECT_GE(balloons.size(), 1u) << "the first dusk alert comes in under 200 s";
     EXPECT_EQ(quietAllocations, 0);
     EXPECT_EQ(realQuietAllocations, 0);
     EXPECT_EQ(hotkeyAllocations, 0);
@@ -128,6 +141,7 @@ TEST(Soak, QuietTicksAllocateNothing) {
 // press; the files are removed as they come, so that the disk stays small.
 TEST(Soak, EveryScreenshotWritesItsFiles) {
     test::ScratchFolder scratch;
+    WriteSettings(scratch, "[ScreenShot]\r\nNotice=1\r\n");
     ScriptedStrip strip(LocalAfter(milliseconds(0)), (scratch.path / "VeltriaClock.exe").string(),
                         scratch.path.string());
     TFormVT555& form = strip.Form();
@@ -173,6 +187,7 @@ TEST(Soak, EveryScreenshotWritesItsFiles) {
     EXPECT_EQ(jpegs, shotsWanted);
     EXPECT_EQ(bmps, shotsWanted / 2);
     EXPECT_EQ(missing, 0);
+    EXPECT_EQ(strip.System().tray.balloons.size(), static_cast<std::size_t>(shotsWanted));
     EXPECT_EQ(desktop.capturesAlive, 0);
     EXPECT_TRUE(strip.System().errorBoxes.empty());
 }

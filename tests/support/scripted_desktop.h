@@ -106,6 +106,7 @@ class ScriptedDesktop final : public Desktop {
         startedElevated.emplace_back(application, folder);
     }
     void BringToFront(NativeWindow& window) override { raised.push_back(&window); }
+    void ShowInFolder(const std::string& file) override { shownInFolder.push_back(file); }
 
     // Opens a window of another program and returns its identifier.
     WindowId OpenWindow(std::string className, Bitmap client = Bitmap(4, 3)) {
@@ -139,6 +140,7 @@ class ScriptedDesktop final : public Desktop {
     std::vector<std::pair<std::string, std::string>> started;
     std::vector<std::pair<std::string, std::string>> startedElevated;
     std::vector<NativeWindow*> raised;
+    std::vector<std::string> shownInFolder;
 
   private:
     // A display copy of `client` (nothing: a window that shows nothing).
@@ -172,7 +174,9 @@ class RecordingNotificationArea final : public NotificationArea {
     void NotifyIcon(TrayAction action, const TrayIcon& data) override {
         calls.push_back({action, data});
     }
+    void ShowBalloon(const TrayBalloon& balloon) override { balloons.push_back(balloon); }
     std::vector<Call> calls;
+    std::vector<TrayBalloon> balloons;
 };
 
 }  // namespace vc

@@ -80,9 +80,13 @@ TEST(LoadSettings, WithoutAFileEveryKeyTakesItsDefaultInLoadOrder) {
         {SettingKey::NightColor, TColor{0x00007F}},
         {SettingKey::CtrlPSave, true},
         {SettingKey::Bmp, false},
+        {SettingKey::AlertDusk, false},
+        {SettingKey::AlertDawn, false},
+        {SettingKey::AlertLead, std::int32_t{60}},
+        {SettingKey::ShotNotice, false},
     };
     EXPECT_EQ(places.put, expected);
-    ASSERT_EQ(profile.calls.size(), 14u);
+    ASSERT_EQ(profile.calls.size(), 18u);
     EXPECT_EQ(profile.calls[3], "get VeltriaTime.Color");
     EXPECT_EQ(profile.calls[11], "get ScreenShot.SaveFolder");
     EXPECT_EQ(profile.calls.back(), "flush");

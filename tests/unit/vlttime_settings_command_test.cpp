@@ -57,7 +57,7 @@ TEST_F(SettingsCommand, ShowsEachKeyAsTheClockTakesItAndWhyADefaultApplies) {
            "[RealTime]\r\nColor=80000008\r\nShow=yes\r\n"
            "[BackGroundColor]\r\nDayColor=0x00FF00\r\nNightColor=12 34\r\n"
            "DefaultColor=-FF\r\n[ScreenShot]\r\nSaveFolder=" +
-               shots + "\r\nBMP=1\r\n";
+               shots + "\r\nBMP=1\r\nNotice=1\r\n[Alert]\r\nDawn=1\r\nLead=-5\r\n";
     EXPECT_EQ(Check(path), kExitOk);
     EXPECT_EQ(out.str(),
               "VeltriaTime.XPos=100\n"
@@ -77,7 +77,11 @@ TEST_F(SettingsCommand, ShowsEachKeyAsTheClockTakesItAndWhyADefaultApplies) {
               "ScreenShot.SaveFolder=" +
                   shots +
                   "\n"
-                  "ScreenShot.BMP=1\n");
+                  "ScreenShot.BMP=1\n"
+                  "Alert.Dusk=0  # default: missing\n"
+                  "Alert.Dawn=1\n"
+                  "Alert.Lead=60  # default: \"-5\" is not a whole number from 0 up\n"
+                  "ScreenShot.Notice=1\n");
     EXPECT_EQ(err.str(), "");
 }
 

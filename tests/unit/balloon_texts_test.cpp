@@ -1,0 +1,70 @@
+#include "window/balloon_texts.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/cp932_bytes.h"
+#include "platform/posix/cp932.h"
+
+namespace vc {
+namespace {
+
+TEST(PhaseBalloon, SaysTheRealTimeLeftInMinutesOrSeconds) {
+    const struct {
+        GamePhase phase;
+        std::int64_t msAway;
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {GamePhase::Dusk, 60'000, "夜の訪れ", "実時間であと約1分でゲーム内は19:00、夜になります。"},
+        {GamePhase::Dusk, 3'600'000, "夜の訪れ",
+         "実時間であと約60分でゲーム内は19:00、夜になります。"},
+        {GamePhase::Dusk, 89'000, "夜の訪れ", "実時間であと約1分でゲーム内は19:00、夜になります。"},
+        {GamePhase::Dusk, 90'000, "夜の訪れ", "実時間であと約2分でゲーム内は19:00、夜になります。"},
+        {GamePhase::Dawn, 59'499, "朝の訪れ",
+         "実時間であと約59秒でゲーム内は05:00、朝になります。"},
+        {GamePhase::Dawn, 24'000, "朝の訪れ",
+         "実時間であと約24秒でゲーム内は05:00、朝になります。"},
+        {GamePhase::Dawn, 500, "朝の訪れ", "実時間であと約1秒でゲーム内は05:00、朝になります。"},
+        {GamePhase::Dawn, 499, "朝の訪れ", "ゲーム内は05:00、朝になりました。"},
+        {GamePhase::Dusk, 0, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
+        {GamePhase::Dusk, -1'500, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
+    };
+    for (const auto& c : cases) {
+        const BalloonText balloon = PhaseBalloon({c.phase, c.msAway});
+        EXPECT_EQ(Cp932ToUtf8(balloon.title), c.title) << c.msAway;
+        EXPECT_EQ(Cp932ToUtf8(balloon.text), c.text) << c.msAway;
+    }
+}
+
+TEST(SavedBalloon, NamesTheFilesWithoutTheirFolder) {
+    const SavedScreenshot jpegOnly{"C:\\Shots\\vlt_20261211_001500_0042.jpg", std::nullopt};
+    EXPECT_EQ(Cp932ToUtf8(SavedBalloon(jpegOnly).title), "スクリーンショットを保存しました");
+    EXPECT_EQ(Cp932ToUtf8(SavedBalloon(jpegOnly).text),
+              "vlt_20261211_001500_0042.jpg を保存しました。クリックするとフォルダーを開きます。");
+    const SavedScreenshot both{"C:\\Shots\\a.jpg", "C:\\Shots\\a.bmp"};
+    EXPECT_EQ(Cp932ToUtf8(SavedBalloon(both).text),
+              "a.bmp と a.jpg を保存しました。クリックするとフォルダーを開きます。");
+}
+
+TEST(WholeCharactersWithin, CutsBeforeADoubleByteCharacterThatWouldNotFit) {
+    const struct {
+        std::string_view text;
+        std::size_t maxBytes;
+        std::string_view kept;
+    } cases[] = {
+        {"abc", 5, "abc"},
+        {"abc", 2, "ab"},
+        {"a\x82\xA0", 2, "a"},  // the lead byte alone would not fit whole
+        {"a\x82\xA0", 3, "a\x82\xA0"},
+        {"\x82\xA0\x82\xA2", 3, "\x82\xA0"},
+        {"a\x82", 5, "a\x82"},    // a lone lead byte at the end is kept as one
+        {"\xB1\xB2", 1, "\xB1"},  // half-width katakana are single bytes
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WholeCharactersWithin(c.text, c.maxBytes), c.kept) << c.maxBytes;
+    }
+}
+
+}  // namespace
+}  // namespace vc
