@@ -44,12 +44,12 @@ void TLabel::Paint(Canvas& canvas, const Rect& clip) {
         canvas.FillRect(clip, color_);
     }
     const PrefixedText text = StripPrefix(caption_);
-    const int textWidth = System().Metrics().TextWidth(text.shown, font_);
     int x = Left();
+    // Left-aligned text needs no measuring: the game line repaints eight times a second.
     if (alignment_ == TAlignment::taCenter) {
-        x += (Width() - textWidth) / 2;
+        x += (Width() - System().Metrics().TextWidth(text.shown, font_)) / 2;
     } else if (alignment_ == TAlignment::taRightJustify) {
-        x += Width() - textWidth;
+        x += Width() - System().Metrics().TextWidth(text.shown, font_);
     }
     canvas.DrawText(Point{x, Top()}, text.shown, font_, clip, text.underline);
 }

@@ -25,15 +25,18 @@ HFONT StockFont() {
     return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
+bool SameGdiFont(const TFont& a, const TFont& b) {
+    return a.Height == b.Height && a.Charset == b.Charset && a.Bold == b.Bold &&
+           a.Italic == b.Italic && a.Name == b.Name;
+}
+
 }  // namespace
 
 HFONT FontCache::Get(const TFont& font) {
-    const std::string key = font.Name + '|' + std::to_string(font.Height) + '|' +
-                            std::to_string(font.Charset) + (font.Bold ? "b" : "") +
-                            (font.Italic ? "i" : "");
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        return found->second.get();
+    for (const Made& made : fonts_) {
+        if (SameGdiFont(made.description, font)) {
+            return made.font.get();
+        }
     }
     ScopedFont made(CreateFontW(
         font.Height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic ? TRUE : FALSE, FALSE,
@@ -42,7 +45,8 @@ HFONT FontCache::Get(const TFont& font) {
     if (!made) {
         return StockFont();  // not kept: the next text in this font asks again
     }
-    return fonts_.emplace(key, std::move(made)).first->second.get();
+    fonts_.push_back(Made{font, std::move(made)});
+    return fonts_.back().font.get();
 }
 
 void GdiCanvas::FillRect(const Rect& area, TColor colour) {

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include <map>
 #include <string>
+#include <vector>
 
 #include "framework/canvas.h"
 #include "framework/seam/window_system.h"
@@ -17,7 +17,13 @@ class FontCache {
     HFONT Get(const TFont& font);
 
   private:
-    std::map<std::string, ScopedFont> fonts_;
+    // What makes two fonts the same GDI font (the colour does not), looked up without
+    // building a key: every paint asks.
+    struct Made {
+        TFont description;
+        ScopedFont font;
+    };
+    std::vector<Made> fonts_;
 };
 
 class GdiCanvas final : public Canvas {
