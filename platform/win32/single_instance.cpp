@@ -37,16 +37,19 @@ bool SingleInstance::TakeFirstPlace() {
         }
         return true;
     }
+    // The mutex before the window: a clock that has just quit may still show its window for
+    // a moment after its process has gone, and the system releases its mutex as it clears
+    // that window away; looking at the window first, this start would end with no clock.
     for (DWORD waited = 0; waited < kWaitForWindowMs; waited += kPollMs) {
-        if (HWND running = RunningClock()) {
-            SetForegroundWindow(running);
-            return false;
-        }
         // Released or abandoned: the first start has ended, this one takes its place.
         const DWORD state = WaitForSingleObject(mutex_, kPollMs);
         if (state == WAIT_OBJECT_0 || state == WAIT_ABANDONED) {
             owned_ = true;
             return !RunningClock();
+        }
+        if (HWND running = RunningClock()) {
+            SetForegroundWindow(running);
+            return false;
         }
     }
     return false;
