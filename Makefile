@@ -46,7 +46,7 @@ bench: setup
 	@cmake --build --preset bench
 	@build/bench/bench/vc_bench
 
-# The idle clock against a bare program with the same timers, under Wine (about 2 min).
+# The idle clock against a bare program with the same timers, under Wine (about 4 min).
 bench-idle: mingw
 	@bench/idle.sh
 
