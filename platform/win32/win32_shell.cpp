@@ -42,7 +42,7 @@ std::optional<std::string> Win32Shell::DocumentsFolder() const {
     }
     char path[MAX_PATH] = {};
     const BOOL found = SHGetPathFromIDListA(list, path);
-    CoTaskMemFree(list);
+    ILFree(list);  // the shell's own release: no COM library loaded for it
     if (!found) {
         return std::nullopt;
     }

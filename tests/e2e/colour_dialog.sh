@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The text colour item opens the system's colour dialog, whose DLL the clock loads only then
+# (an idle clock never needs it); Escape closes the dialog and the clock runs on with its
+# colour as it was. Opened a second time, the dialog comes again.
+source "$(dirname "$0")/lib.sh"
+
+session_start_display
+e2e_clock_away_from_tray
+e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+clock_process=$(pgrep -f 'VeltriaClock.exe' | head -1)
+[ -n "$clock_process" ] || session_fail "no process of the clock"
+loaded() { grep -qi 'comdlg32.dll' "/proc/$clock_process/maps"; }
+! loaded || session_fail "the colour dialog's DLL is loaded at start"
+echo "ok: no colour dialog DLL at start"
+session_shot "$E2E_OUT/before.png" "175x38+300+200"
+
+for round in 1 2; do
+    e2e_open_menu
+    session_key g
+    # Wine's title of the dialog in the journeys' locale.
+    e2e_wait_ask 20 "no colour dialog after G (round $round)" dialog Color
+    dialog=${ASK[hwnd]}
+    echo "ok: round $round: a dialog '${ASK[title]}' with ${ASK[texts]} texts"
+    loaded || session_fail "the dialog is open but its DLL is not loaded"
+    session_shot "$E2E_OUT/dialog-$round.png"
+    e2e_ask activate "$dialog" || session_fail "the colour dialog could not take the front"
+    session_key Escape
+    e2e_wait_ask_fails 5 "the colour dialog stayed after Escape" dialog Color
+    session_probe TFormVT555 VeltriaClock || session_fail "the strip went with the dialog"
+done
+sleep 0.3
+session_shot "$E2E_OUT/after.png" "175x38+300+200"
+# The date part of the game line (its seconds move on) is drawn in the colour it had.
+convert "$E2E_OUT/before.png" -crop 60x12+22+13 +repage "$E2E_OUT/date-before.png"
+convert "$E2E_OUT/after.png" -crop 60x12+22+13 +repage "$E2E_OUT/date-after.png"
+e2e_expect "pixels of the game line's date changed by the cancelled dialogs" \
+    "$(compare -metric AE "$E2E_OUT/date-before.png" "$E2E_OUT/date-after.png" null: 2>&1 || true)" 0
