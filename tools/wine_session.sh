@@ -52,8 +52,21 @@ session_start_display() {
 
 # session_start_clock ["YYYY-MM-DD hh:mm:ss"]: with a time, the clock starts at that local
 # time and runs on from there.
+# session_tidy_faketime: faketime leaves its semaphore and shared memory behind when a signal
+# ends it, and a later faketime that gets the same process id then refuses to start
+# ("sem_open: File exists"). Only the files of processes that have ended are removed.
+session_tidy_faketime() {
+    local file pid
+    for file in /dev/shm/faketime_shm_* /dev/shm/sem.faketime_sem_*; do
+        [ -e "$file" ] || continue
+        pid=${file##*_}
+        [ -d "/proc/$pid" ] || rm -f "$file"
+    done
+}
+
 session_start_clock() {
     if [ $# -gt 0 ]; then
+        session_tidy_faketime
         faketime "$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     else
         wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &

@@ -40,6 +40,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' '[ScreenShot]' 'CtrlP_Save
 # clock, by which Wine times its waits, stays real. Wine's GetGuiResources is a stub, but
 # its own trace of GDI handles carries the process's count of live objects: only those
 # lines are kept.
+session_tidy_faketime
 WINEDEBUG=-all,trace+gdi faketime --exclude-monotonic -f "@$start_at x$speed" wine "$VC_EXE" \
     >"$E2E_OUT/clock.log" 2> >(grep --line-buffered -E '_gdi_handle (allocated|freed) ' >"$E2E_OUT/gdi.log") &
 started_pid=$!
