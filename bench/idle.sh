@@ -49,6 +49,13 @@ game_line_drawn() {
 clock_ready() { visible VeltriaClock && game_line_drawn; }
 baseline_ready() { visible IdleBaseline && game_line_drawn; }
 
+# stop PID...: ends these programs (started here) and waits until their windows are gone.
+stop() {
+    kill "$@" 2>/dev/null || true
+    wait "$@" 2>/dev/null || true
+    while visible VeltriaClock || visible IdleBaseline; do sleep 0.05; done
+}
+
 # start_time EXE READY: milliseconds from starting EXE until READY holds; the process is
 # ended afterwards.
 start_time() {
@@ -62,9 +69,7 @@ start_time() {
         sleep 0.01
     done
     ready=$(now_ms)
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    while visible VeltriaClock || visible IdleBaseline; do sleep 0.05; done
+    stop "$pid"
     echo $((ready - started))
 }
 
@@ -102,11 +107,6 @@ start_pair() {
     fi
     SESSION_PIDS+=($clock $baseline)
 }
-stop_pair() {
-    kill "$clock" "$baseline" 2>/dev/null || true
-    wait "$clock" "$baseline" 2>/dev/null || true
-    while visible VeltriaClock || visible IdleBaseline; do sleep 0.05; done
-}
 
 # Both programs' 1-ms timers are served by one Wine server, and where their ticks fall
 # against each other is set when they start and holds for the whole run: one run's ratio
@@ -123,7 +123,7 @@ for run in $(seq 1 "$runs"); do
     baseline_us=$(($(cpu_us $baseline) - baseline_before))
     echo "run $run, idle CPU in $seconds s (ms): clock $((clock_us / 1000)), bare program $((baseline_us / 1000))"
     ratios+=("$(awk -v c="$clock_us" -v b="$baseline_us" 'BEGIN { printf "%.3f", c / (b > 0 ? b : 1) }')")
-    [ "$run" = "$runs" ] || stop_pair
+    [ "$run" = "$runs" ] || stop "$clock" "$baseline"
 done
 ratio=$(printf '%s\n' "${ratios[@]}" | median)
 echo "resident memory (kB): clock $(rss_kb $clock), bare program $(rss_kb $baseline)"

@@ -99,13 +99,11 @@ std::optional<SavedScreenshot> TakeScreenshot(Desktop& desktop, Shell& files,
             return std::nullopt;
         }
     }
-    const std::string stem = target.folder + "\\" + ScreenshotName(clock.Now());
-    SavedScreenshot saved{.jpeg = stem + ".jpg", .bmp = std::nullopt};
-    if (target.saveBmp) {
-        saved.bmp = stem + ".bmp";
-        SaveScreenshotBmp(*capture, *saved.bmp, files);
+    const SavedScreenshot saved{target.folder, ScreenshotName(clock.Now()), target.saveBmp};
+    if (saved.bmp) {
+        SaveScreenshotBmp(*capture, saved.PathOf(saved.BmpName()), files);
     }
-    SaveScreenshotJpeg(*capture, saved.jpeg, files);
+    SaveScreenshotJpeg(*capture, saved.PathOf(saved.JpegName()), files);
     return saved;
 }
 

@@ -30,10 +30,15 @@ struct ScreenshotTarget {
     bool saveBmp = false;
 };
 
-// The files one capture wrote, as full paths.
+// The files one capture wrote: one name in one folder, the JPEG always, the BMP when asked.
 struct SavedScreenshot {
-    std::string jpeg;
-    std::optional<std::string> bmp;
+    std::string folder;
+    std::string name;  // without its extension
+    bool bmp = false;
+
+    std::string JpegName() const { return name + ".jpg"; }
+    std::string BmpName() const { return name + ".bmp"; }
+    std::string PathOf(const std::string& fileName) const { return folder + "\\" + fileName; }
 };
 
 // Copies the game window's client area and writes the BMP (when asked) and then the JPEG,

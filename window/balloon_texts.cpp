@@ -4,14 +4,6 @@
 #include "framework/texts.h"
 
 namespace vc {
-namespace {
-
-std::string FileName(const std::string& path) {
-    const std::size_t separator = path.find_last_of('\\');
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
-}  // namespace
 
 BalloonText PhaseBalloon(const PhaseAlertDue& due) {
     const bool dusk = due.phase == GamePhase::Dusk;
@@ -33,10 +25,10 @@ BalloonText PhaseBalloon(const PhaseAlertDue& due) {
 }
 
 BalloonText SavedBalloon(const SavedScreenshot& saved) {
-    const std::string jpeg = FileName(saved.jpeg);
-    std::string text =
-        saved.bmp ? Printf<texts::kShotsSavedFormat>(FileName(*saved.bmp).c_str(), jpeg.c_str())
-                  : Printf<texts::kShotSavedFormat>(jpeg.c_str());
+    const std::string jpeg = saved.JpegName();
+    std::string text = saved.bmp
+                           ? Printf<texts::kShotsSavedFormat>(saved.BmpName().c_str(), jpeg.c_str())
+                           : Printf<texts::kShotSavedFormat>(jpeg.c_str());
     return BalloonText{std::string(texts::kShotSavedTitle.cp932), std::move(text)};
 }
 

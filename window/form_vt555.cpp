@@ -164,7 +164,7 @@ void TFormVT555::TakeScreenshot(WindowId game) {
                                           ScreenshotTarget{ScreenshotFolder, SaveBmp});
     if (saved && ScreenshotNotice) {
         const BalloonText balloon = SavedBalloon(*saved);
-        noticeFile_ = saved->jpeg;
+        noticeFile_ = saved->PathOf(saved->JpegName());
         TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text);
     }
 }

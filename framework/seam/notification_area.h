@@ -22,12 +22,10 @@ struct TrayIcon {
 // A balloon over a shown icon: a short title and a text, both CP932. The caller keeps them
 // within the shell's fields (kBalloonTitleBytes, kBalloonTextBytes).
 struct TrayBalloon {
-    enum class Kind { Info };
     NativeWindow* window = nullptr;
     std::uint32_t id = 0;
     std::string title;
     std::string text;
-    Kind kind = Kind::Info;
 };
 
 inline constexpr std::size_t kBalloonTitleBytes = 63;

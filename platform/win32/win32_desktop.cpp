@@ -192,8 +192,7 @@ void Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
     CopyWide(record.szInfo, Cp932ToWide(balloon.text));
     // Windows 2000 and XP keep a balloon this long (10 to 30 s); later shells decide alone.
     record.uTimeout = 15'000;
-    static constexpr DWORD kIcons[] = {NIIF_INFO};
-    record.dwInfoFlags = kIcons[static_cast<int>(balloon.kind)];
+    record.dwInfoFlags = NIIF_INFO;
     Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 

@@ -37,11 +37,11 @@ TEST(PhaseBalloon, SaysTheRealTimeLeftInMinutesOrSeconds) {
 }
 
 TEST(SavedBalloon, NamesTheFilesWithoutTheirFolder) {
-    const SavedScreenshot jpegOnly{"C:\\Shots\\vlt_20261211_001500_0042.jpg", std::nullopt};
+    const SavedScreenshot jpegOnly{"C:\\Shots", "vlt_20261211_001500_0042", false};
     EXPECT_EQ(Cp932ToUtf8(SavedBalloon(jpegOnly).title), "スクリーンショットを保存しました");
     EXPECT_EQ(Cp932ToUtf8(SavedBalloon(jpegOnly).text),
               "vlt_20261211_001500_0042.jpg を保存しました。クリックするとフォルダーを開きます。");
-    const SavedScreenshot both{"C:\\Shots\\a.jpg", "C:\\Shots\\a.bmp"};
+    const SavedScreenshot both{"C:\\Shots", "a", true};
     EXPECT_EQ(Cp932ToUtf8(SavedBalloon(both).text),
               "a.bmp と a.jpg を保存しました。クリックするとフォルダーを開きます。");
 }

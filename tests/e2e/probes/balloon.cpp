@@ -9,19 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "utf8_text.h"
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(length, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
-                        length, nullptr, nullptr);
-    return bytes;
-}
+namespace {
 
 BOOL CALLBACK CollectTips(HWND window, LPARAM context) {
     wchar_t name[64] = {};
