@@ -3,30 +3,12 @@
 #include <cctype>
 #include <exception>
 
+#include "framework/file_path.h"
+
 namespace vc {
 
-namespace {
-
-// The bytes of the character that starts at `at`.
-std::size_t CharacterSize(std::string_view text, std::size_t at, LeadByteTest isLeadByte) {
-    return isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
-}
-
-// A trail byte may be "\\" or a letter; only whole characters count.
-std::string_view FileName(std::string_view path, LeadByteTest isLeadByte) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); i += CharacterSize(path, i, isLeadByte)) {
-        if (path[i] == '\\' || path[i] == '/') {
-            start = i + 1;
-        }
-    }
-    return path.substr(start);
-}
-
-}  // namespace
-
 std::string ApplicationTitle(std::string_view programPath, LeadByteTest isLeadByte) {
-    std::string_view name = FileName(programPath, isLeadByte);
+    std::string_view name = FileNameOf(programPath, isLeadByte);
     name = name.substr(0, name.find('.'));  // "." is never a trail byte
     std::string title(name);
     for (std::size_t i = title.empty() ? 0 : CharacterSize(title, 0, isLeadByte);

@@ -3,13 +3,10 @@
 #include <string_view>
 
 #include "framework/component.h"
-#include "framework/cp932_bytes.h"
+#include "framework/file_path.h"
 #include "framework/seam/window_system.h"
 
 namespace vc {
-
-// Whether a byte starts a double-byte character in the code page a text is in.
-using LeadByteTest = bool (*)(unsigned char);
 
 // The program's title from its file: no folder, nothing from the first "."; the first
 // character as it is, the rest in lower case ("VeltriaClock.exe" gives "Veltriaclock").

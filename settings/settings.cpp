@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "framework/errors.h"
+#include "framework/file_path.h"
 #include "framework/texts.h"
 #include "settings/value_rules.h"
 
@@ -62,12 +63,8 @@ const SettingDefinition& Definition(SettingKey key) {
     return kSettings[static_cast<std::size_t>(key)];
 }
 
-std::string SettingsPathFor(std::string_view programPath) {
-    const std::size_t dot = programPath.rfind('.');
-    const std::size_t separator = programPath.find_last_of("\\:");
-    const bool hasExtension =
-        dot != std::string_view::npos && (separator == std::string_view::npos || dot > separator);
-    return std::string(programPath.substr(0, hasExtension ? dot : programPath.size())) + ".ini";
+std::string SettingsPathFor(std::string_view programPath, LeadByteTest isLeadByte) {
+    return WithExtension(programPath, ".ini", isLeadByte);
 }
 
 std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_view text) {

@@ -89,7 +89,7 @@ class SettingsPlaces {
 };
 
 // The program file's path with its extension replaced by ".ini" (appended when it has none).
-std::string SettingsPathFor(std::string_view programPath);
+std::string SettingsPathFor(std::string_view programPath, LeadByteTest isLeadByte = IsLeadByte);
 
 // Reads every key of kSettings in load order, each into its place before the next is read, then
 // flushes; the stored screenshot folder replaces the current one only when it differs from

@@ -27,12 +27,6 @@ const std::map<std::string_view, NotifyMember>& NotifyHandlers() {
 
 const Rect kBandArea{0, 0, kWideWidth, kBandHeight};
 
-// Where screenshots go when the system names no documents folder.
-std::string ProgramFolder(const std::string& programPath) {
-    const std::size_t separator = programPath.find_last_of("\\/");
-    return separator == std::string::npos ? "." : programPath.substr(0, separator);
-}
-
 }  // namespace
 
 TFormVT555::TFormVT555(TApplication& application, const LocalClock& clock, Shell& shell)
@@ -82,7 +76,9 @@ TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
 }
 
 void TFormVT555::FormCreate(TObject*) {
-    ScreenshotFolder = shell_.DocumentsFolder().value_or(ProgramFolder(shell_.ProgramPath()));
+    // Without a documents folder, screenshots go beside the program.
+    ScreenshotFolder = shell_.DocumentsFolder().value_or(
+        std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte())));
     LoadSettings();
     phaseAlerts_ = PhaseAlerts(AlertOnDusk, AlertOnDawn, AlertLeadSeconds);
     SetClientSize(kNarrowWidth, kStripHeight);

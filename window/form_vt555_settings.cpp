@@ -4,7 +4,7 @@
 namespace vc {
 
 std::string TFormVT555::SettingsPath() const {
-    return SettingsPathFor(shell_.ProgramPath());
+    return SettingsPathFor(shell_.ProgramPath(), shell_.PathLeadByte());
 }
 
 void TFormVT555::LoadSettings() {

@@ -47,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     vc::Win32WindowSystem& system = *made;
     vc::Win32Shell shell(system.ApplicationWindow());
     vc::TApplication application(system,
-                                 vc::ApplicationTitle(shell.ProgramPath(), vc::IsAnsiLeadByte));
+                                 vc::ApplicationTitle(shell.ProgramPath(), shell.PathLeadByte()));
     const vc::Win32LocalClock clock;
     try {
         const vc::LayoutSources sources{vc::Utf8ToCp932, vc::ResourceBytes};

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/file_path.h"
 #include "framework/seam/profile.h"
 
 namespace vc {
@@ -26,6 +27,8 @@ class Shell {
     virtual std::optional<std::string> DocumentsFolder() const = 0;
     // The full path of the running program file.
     virtual std::string ProgramPath() const = 0;
+    // Splits the paths above and the settings' folder: the code page they are written in.
+    virtual LeadByteTest PathLeadByte() const = 0;
     virtual PathKind KindOf(const std::string& path) const = 0;
     // The private-profile (INI) file at `path`.
     virtual std::unique_ptr<Profile> OpenProfile(const std::string& path) = 0;

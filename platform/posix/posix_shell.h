@@ -15,6 +15,8 @@ class PosixShell final : public Shell {
 
     std::optional<std::string> DocumentsFolder() const override { return documentsFolder_; }
     std::string ProgramPath() const override { return programPath_; }
+    // Paths given here are CP932, as the clock's texts are.
+    LeadByteTest PathLeadByte() const override { return IsLeadByte; }
     PathKind KindOf(const std::string& path) const override;
     std::unique_ptr<Profile> OpenProfile(const std::string& path) override;
     // "\" in `path` is taken as "/". The file is held with an exclusive flock while open,

@@ -55,6 +55,10 @@ std::string Win32Shell::ProgramPath() const {
     return std::string(path, length);
 }
 
+LeadByteTest Win32Shell::PathLeadByte() const {
+    return IsAnsiLeadByte;
+}
+
 PathKind Win32Shell::KindOf(const std::string& path) const {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {

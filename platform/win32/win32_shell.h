@@ -11,6 +11,7 @@ class Win32Shell final : public Shell {
     explicit Win32Shell(HWND owner) : owner_(owner) {}
     std::optional<std::string> DocumentsFolder() const override;
     std::string ProgramPath() const override;
+    LeadByteTest PathLeadByte() const override;
     PathKind KindOf(const std::string& path) const override;
     std::unique_ptr<Profile> OpenProfile(const std::string& path) override;
     std::unique_ptr<OutputFile> CreateOutputFile(const std::string& path) override;

@@ -55,14 +55,6 @@ PathKind NothingExists(const std::string&) {
     return PathKind::None;
 }
 
-TEST(SettingsPath, ReplacesTheProgramsExtension) {
-    EXPECT_EQ(SettingsPathFor("D:\\Tools\\clock.exe"), "D:\\Tools\\clock.ini");
-    EXPECT_EQ(SettingsPathFor("D:\\Tools\\clock"), "D:\\Tools\\clock.ini");
-    EXPECT_EQ(SettingsPathFor("D:\\v1.2\\clock"), "D:\\v1.2\\clock.ini");
-    EXPECT_EQ(SettingsPathFor("C:clock.tar.exe"), "C:clock.tar.ini");
-    EXPECT_EQ(SettingsPathFor("C:a.b:clock"), "C:a.b:clock.ini");
-}
-
 TEST(LoadSettings, WithoutAFileEveryKeyTakesItsDefaultInLoadOrder) {
     MemoryProfile profile;
     RecordingPlaces places;
