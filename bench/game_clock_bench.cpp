@@ -50,10 +50,10 @@ BENCHMARK(CalendarAndNight);
 void WindowTickWithoutChange(benchmark::State& state) {
     vc::ScriptedStrip strip(LocalAt(4'000'000));
     vc::TFormVT555& form = strip.Form();
-    form.TimerVTTimer(nullptr);
+    form.TimerVT->OnTimer(form.TimerVT);
     const long before = vc::bench::AllocationCount();
     for (auto _ : state) {
-        form.TimerVTTimer(nullptr);
+        form.TimerVT->OnTimer(form.TimerVT);
     }
     state.counters["allocations"] = static_cast<double>(vc::bench::AllocationCount() - before);
 }

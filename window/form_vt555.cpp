@@ -1,7 +1,8 @@
 #include "window/form_vt555.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
+#include <type_traits>
 #include <utility>
 
 #include "clock/clock_lines.h"
@@ -13,18 +14,6 @@
 namespace vc {
 namespace {
 
-using NotifyMember = void (TFormVT555::*)(TObject*);
-
-const std::map<std::string_view, NotifyMember>& NotifyHandlers() {
-    static const std::map<std::string_view, NotifyMember> handlers{
-        {"FormCreate", &TFormVT555::FormCreate},     {"FormDestroy", &TFormVT555::FormDestroy},
-        {"ImageXClick", &TFormVT555::ImageXClick},   {"TimerVTTimer", &TFormVT555::TimerVTTimer},
-        {"TimerRTTimer", &TFormVT555::TimerRTTimer}, {"Timer1Timer", &TFormVT555::Timer1Timer},
-        {"PopupClick", &TFormVT555::PopupClick},
-    };
-    return handlers;
-}
-
 const Rect kBandArea{0, 0, kWideWidth, kBandHeight};
 
 }  // namespace
@@ -32,47 +21,123 @@ const Rect kBandArea{0, 0, kWideWidth, kBandHeight};
 TFormVT555::TFormVT555(TApplication& application, const LocalClock& clock, Shell& shell)
     : TForm(application), clock_(clock), shell_(shell) {}
 
+// One row per member: the layout's name and the member it sets, whose type is the kind the
+// component must be.
+struct TFormVT555::ComponentBinding {
+    std::string_view name;
+    void (*bind)(TFormVT555& form, std::string_view name);
+
+    template <auto member>
+    static constexpr ComponentBinding Row(std::string_view name) {
+        return {name, [](TFormVT555& form, std::string_view found) {
+                    using Kind =
+                        std::remove_pointer_t<std::remove_reference_t<decltype(form.*member)>>;
+                    form.*member = &FindAs<Kind>(form, found);
+                }};
+    }
+};
+
+std::span<const TFormVT555::ComponentBinding> TFormVT555::ComponentBindings() {
+    using B = ComponentBinding;
+    static constexpr std::array table{
+        B::Row<&TFormVT555::Image_BG>("Image_BG"),
+        B::Row<&TFormVT555::Label_VTime>("Label_VTime"),
+        B::Row<&TFormVT555::Label_RTime>("Label_RTime"),
+        B::Row<&TFormVT555::Image_BtnNormal>("Image_BtnNormal"),
+        B::Row<&TFormVT555::Image_BtnOver>("Image_BtnOver"),
+        B::Row<&TFormVT555::Image_BtnDown>("Image_BtnDown"),
+        B::Row<&TFormVT555::PanelX>("PanelX"),
+        B::Row<&TFormVT555::ImageX>("ImageX"),
+        B::Row<&TFormVT555::TimerVT>("TimerVT"),
+        B::Row<&TFormVT555::TimerRT>("TimerRT"),
+        B::Row<&TFormVT555::Timer1>("Timer1"),
+        B::Row<&TFormVT555::PopupMenuC>("PopupMenuC"),
+        B::Row<&TFormVT555::Popup_execute>("Popup_execute"),
+        B::Row<&TFormVT555::Popup_24Hour>("Popup_24Hour"),
+        B::Row<&TFormVT555::Popup_ShowRTime>("Popup_ShowRTime"),
+        B::Row<&TFormVT555::Popup_BGColor>("Popup_BGColor"),
+        B::Row<&TFormVT555::Popup_VColor>("Popup_VColor"),
+        B::Row<&TFormVT555::Popup_RColor>("Popup_RColor"),
+        B::Row<&TFormVT555::Popup_SS>("Popup_SS"),
+        B::Row<&TFormVT555::Popup_Exit>("Popup_Exit"),
+        B::Row<&TFormVT555::ColorDialogX>("ColorDialogX"),
+        B::Row<&TFormVT555::TaskTrayMiniX>("TaskTrayMiniX"),
+    };
+    return table;
+}
+
+// The handlers a layout's event may name: a notify event's or a mouse event's, by name.
+struct TFormVT555::HandlerBinding {
+    std::string_view name;
+    void (TFormVT555::*notify)(TObject*) = nullptr;
+    void (TFormVT555::*mouse)(TObject*, TMouseButton, TShiftState, int, int) = nullptr;
+};
+
+std::span<const TFormVT555::HandlerBinding> TFormVT555::HandlerBindings() {
+    static constexpr std::array<HandlerBinding, 8> table{{
+        {"FormCreate", &TFormVT555::FormCreate},
+        {"FormDestroy", &TFormVT555::FormDestroy},
+        {"ImageXClick", &TFormVT555::ImageXClick},
+        {"TimerVTTimer", &TFormVT555::TimerVTTimer},
+        {"TimerRTTimer", &TFormVT555::TimerRTTimer},
+        {"Timer1Timer", &TFormVT555::Timer1Timer},
+        {"PopupClick", &TFormVT555::PopupClick},
+        {"TaskTrayMiniXMouseUp", nullptr, &TFormVT555::TaskTrayMiniXMouseUp},
+    }};
+    return table;
+}
+
+namespace {
+
+template <typename Row>
+std::vector<std::string_view> NamesOf(std::span<const Row> rows) {
+    std::vector<std::string_view> names;
+    for (const Row& row : rows) {
+        names.push_back(row.name);
+    }
+    return names;
+}
+
+template <typename Row>
+const Row* Named(std::span<const Row> rows, std::string_view name) {
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [name](const Row& row) { return row.name == name; });
+    return found == rows.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::vector<std::string_view> TFormVT555::BoundComponentNames() {
+    return NamesOf(ComponentBindings());
+}
+
+std::vector<std::string_view> TFormVT555::BoundHandlerNames() {
+    return NamesOf(HandlerBindings());
+}
+
 void TFormVT555::BindComponents() {
-    Image_BG = &FindAs<TImage>(*this, "Image_BG");
-    Label_VTime = &FindAs<TLabel>(*this, "Label_VTime");
-    Label_RTime = &FindAs<TLabel>(*this, "Label_RTime");
-    Image_BtnNormal = &FindAs<TImage>(*this, "Image_BtnNormal");
-    Image_BtnOver = &FindAs<TImage>(*this, "Image_BtnOver");
-    Image_BtnDown = &FindAs<TImage>(*this, "Image_BtnDown");
-    PanelX = &FindAs<TPanel>(*this, "PanelX");
-    ImageX = &FindAs<TImage>(*this, "ImageX");
-    TimerVT = &FindAs<TTimer>(*this, "TimerVT");
-    TimerRT = &FindAs<TTimer>(*this, "TimerRT");
-    Timer1 = &FindAs<TTimer>(*this, "Timer1");
-    PopupMenuC = &FindAs<TPopupMenu>(*this, "PopupMenuC");
-    Popup_execute = &FindAs<TMenuItem>(*this, "Popup_execute");
-    Popup_24Hour = &FindAs<TMenuItem>(*this, "Popup_24Hour");
-    Popup_ShowRTime = &FindAs<TMenuItem>(*this, "Popup_ShowRTime");
-    Popup_BGColor = &FindAs<TMenuItem>(*this, "Popup_BGColor");
-    Popup_VColor = &FindAs<TMenuItem>(*this, "Popup_VColor");
-    Popup_RColor = &FindAs<TMenuItem>(*this, "Popup_RColor");
-    Popup_SS = &FindAs<TMenuItem>(*this, "Popup_SS");
-    Popup_Exit = &FindAs<TMenuItem>(*this, "Popup_Exit");
-    ColorDialogX = &FindAs<TColorDialog>(*this, "ColorDialogX");
-    TaskTrayMiniX = &FindAs<TTaskTrayMini>(*this, "TaskTrayMiniX");
+    for (const ComponentBinding& row : ComponentBindings()) {
+        row.bind(*this, row.name);
+    }
     TaskTrayMiniX->OnBalloonClick = [this](TObject* sender) { TaskTrayMiniXBalloonClick(sender); };
 }
 
 TNotifyEvent TFormVT555::FindHandler(std::string_view name) {
-    const auto found = NotifyHandlers().find(name);
-    if (found == NotifyHandlers().end()) {
+    const HandlerBinding* row = Named(HandlerBindings(), name);
+    if (row == nullptr || row->notify == nullptr) {
         return {};
     }
-    return [this, member = found->second](TObject* sender) { (this->*member)(sender); };
+    return [this, member = row->notify](TObject* sender) { (this->*member)(sender); };
 }
 
 TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
-    if (name != "TaskTrayMiniXMouseUp") {
+    const HandlerBinding* row = Named(HandlerBindings(), name);
+    if (row == nullptr || row->mouse == nullptr) {
         return {};
     }
-    return [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-        TaskTrayMiniXMouseUp(sender, button, shift, x, y);
-    };
+    return
+        [this, member = row->mouse](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                    int y) { (this->*member)(sender, button, shift, x, y); };
 }
 
 void TFormVT555::FormCreate(TObject*) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
 
 #include "clock/phase_alerts.h"
 #include "framework/application.h"
@@ -32,6 +35,95 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     ~TFormVT555() override { Destroy(); }
     const char* ClassName() const override { return "TFormVT555"; }
 
+    // The layout's components, bound by name once it is loaded. The names are the stored
+    // layout's; where a name hides its role, the comment says it.
+    TImage* Image_BG = nullptr;
+    TLabel* Label_VTime = nullptr;
+    TLabel* Label_RTime = nullptr;
+    // The corner button's three looks; ImageX shows one of them.
+    TImage* Image_BtnNormal = nullptr;
+    TImage* Image_BtnOver = nullptr;
+    TImage* Image_BtnDown = nullptr;
+    // The corner button: a window of its own, so that a click on it is not a drag.
+    TPanel* PanelX = nullptr;
+    // The corner button's face, inside PanelX; a click opens the menu.
+    TImage* ImageX = nullptr;
+    // The game clock's tick (button look, game line, band, alerts).
+    TTimer* TimerVT = nullptr;
+    // The real clock's tick (real-time line).
+    TTimer* TimerRT = nullptr;
+    // The Ctrl+P poll.
+    TTimer* Timer1 = nullptr;
+    TPopupMenu* PopupMenuC = nullptr;
+    TMenuItem* Popup_execute = nullptr;
+    TMenuItem* Popup_24Hour = nullptr;
+    TMenuItem* Popup_ShowRTime = nullptr;
+    TMenuItem* Popup_BGColor = nullptr;
+    TMenuItem* Popup_VColor = nullptr;
+    TMenuItem* Popup_RColor = nullptr;
+    TMenuItem* Popup_SS = nullptr;
+    TMenuItem* Popup_Exit = nullptr;
+    TColorDialog* ColorDialogX = nullptr;
+    TTaskTrayMini* TaskTrayMiniX = nullptr;
+
+    // The layout names the window binds: every component member above, and every handler
+    // an event of the layout may name.
+    static std::vector<std::string_view> BoundComponentNames();
+    static std::vector<std::string_view> BoundHandlerNames();
+
+    void LoadSettings();
+    void SaveSettings();
+    // Every value the settings file holds is read and written here, by key.
+    void Put(SettingKey key, const SettingValue& value) override;
+    SettingValue Get(SettingKey key) const override;
+
+    // Keeps the strip on the monitor it is moved to.
+    void PositionChanging(Point& proposed) override;
+    void TaskbarCreated() override;
+    // The strip is dragged by any point; the button is a window of its own.
+    bool DragsByAnyPoint() const override { return true; }
+
+    // Fills the whole band, kWideWidth x kBandHeight, and gives both labels its colour.
+    void PaintBackground(TColor colour);
+    // Copies the look's picture into the button when the look changes.
+    void SetButtonLook(ButtonLook look);
+
+  private:
+    struct ComponentBinding;
+    struct HandlerBinding;
+    struct SettingPlace;
+    static std::span<const ComponentBinding> ComponentBindings();
+    static std::span<const HandlerBinding> HandlerBindings();
+    static const SettingPlace& PlaceOf(SettingKey key);
+
+    void BindComponents();
+    TNotifyEvent FindHandler(std::string_view name) override;
+    TMouseEvent FindMouseHandler(std::string_view name) override;
+
+    // Handlers named by the layout.
+    void FormCreate(TObject* sender);
+    void FormDestroy(TObject* sender);
+    void ImageXClick(TObject* sender);
+    void TimerVTTimer(TObject* sender);
+    void TimerRTTimer(TObject* sender);
+    void Timer1Timer(TObject* sender);
+    void PopupClick(TObject* sender);
+    void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
+    // Bound by the clock itself: the layout stays as it was before the extras.
+    void TaskTrayMiniXBalloonClick(TObject* sender);
+
+    // Errors of the files pass out to the timer's dispatch.
+    void TakeScreenshot(WindowId game);
+    std::string SettingsPath() const;
+    void ShowRealTime(bool show);
+    void StartLauncher();
+    void ChooseTextColour(TLabel& label);
+    void TellPhasesDue(const SystemTime& now);
+    // The button's look from where the pointer is and whether the left button is down.
+    void UpdateButtonLook();
+    TColor CurrentBackgroundColor() const;
+
     // The program-wide values, loaded from the settings file.
     TColor DefaultBgColor = 0x000000;
     TColor DayBgColor = 0xFF0000;
@@ -45,75 +137,6 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     std::int32_t AlertLeadSeconds = 60;
     bool ScreenshotNotice = false;
 
-    // The layout's components, bound by name once it is loaded.
-    TImage* Image_BG = nullptr;
-    TLabel* Label_VTime = nullptr;
-    TLabel* Label_RTime = nullptr;
-    TImage* Image_BtnNormal = nullptr;
-    TImage* Image_BtnOver = nullptr;
-    TImage* Image_BtnDown = nullptr;
-    TPanel* PanelX = nullptr;
-    TImage* ImageX = nullptr;
-    TTimer* TimerVT = nullptr;
-    TTimer* TimerRT = nullptr;
-    TTimer* Timer1 = nullptr;
-    TPopupMenu* PopupMenuC = nullptr;
-    TMenuItem* Popup_execute = nullptr;
-    TMenuItem* Popup_24Hour = nullptr;
-    TMenuItem* Popup_ShowRTime = nullptr;
-    TMenuItem* Popup_BGColor = nullptr;
-    TMenuItem* Popup_VColor = nullptr;
-    TMenuItem* Popup_RColor = nullptr;
-    TMenuItem* Popup_SS = nullptr;
-    TMenuItem* Popup_Exit = nullptr;
-    TColorDialog* ColorDialogX = nullptr;
-    TTaskTrayMini* TaskTrayMiniX = nullptr;
-    void BindComponents();
-
-    TNotifyEvent FindHandler(std::string_view name) override;
-    TMouseEvent FindMouseHandler(std::string_view name) override;
-
-    // Handlers named by the layout.
-    void FormCreate(TObject* sender);
-    void FormDestroy(TObject* sender);
-    void ImageXClick(TObject* sender);
-    void TimerVTTimer(TObject* sender);
-    void TimerRTTimer(TObject* sender);
-    void Timer1Timer(TObject* sender);
-    // Errors of the files pass out to the timer's dispatch.
-    void TakeScreenshot(WindowId game);
-    void PopupClick(TObject* sender);
-    void TaskTrayMiniXMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
-                              int y);
-    // Bound by the clock itself: the layout stays as it was before the extras.
-    void TaskTrayMiniXBalloonClick(TObject* sender);
-
-    void LoadSettings();
-    void SaveSettings();
-    void Put(SettingKey key, const SettingValue& value) override;
-    SettingValue Get(SettingKey key) const override;
-
-    // Keeps the strip on the monitor it is moved to.
-    void PositionChanging(Point& proposed) override;
-    void TaskbarCreated() override;
-    // The strip is dragged by any point; the button is a window of its own.
-    bool DragsByAnyPoint() const override { return true; }
-    // The button's look from where the pointer is and whether the left button is down.
-    void UpdateButtonLook();
-
-    // Fills the whole band, kWideWidth x kBandHeight, and gives both labels its colour.
-    void PaintBackground(TColor colour);
-    TColor CurrentBackgroundColor() const;
-    // Copies the look's picture into the button when the look changes.
-    void SetButtonLook(ButtonLook look);
-
-  private:
-    std::string SettingsPath() const;
-    void ShowRealTime(bool show);
-    void StartLauncher();
-    void ChooseTextColour(TLabel& label);
-    void TellPhasesDue(const SystemTime& now);
-
     const LocalClock& clock_;
     Shell& shell_;
     bool showRealTimeAtStart_ = false;
@@ -126,6 +149,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     // The file the shown balloon names, opened in its folder when the balloon is clicked;
     // empty while the balloon shown, if any, names none.
     std::string noticeFile_;
+    friend std::unique_ptr<TFormVT555> CreateFormVT555(TApplication&, const LocalClock&, Shell&,
+                                                       std::string_view, const LayoutSources&);
 };
 
 inline constexpr int kStripHeight = 38;

@@ -1,4 +1,8 @@
 // Where each setting lives in the clock window.
+#include <array>
+#include <type_traits>
+#include <utility>
+
 #include "window/form_vt555.h"
 
 namespace vc {
@@ -19,100 +23,97 @@ void TFormVT555::SaveSettings() {
     vc::SaveSettings(*profile, *this, path);
 }
 
-void TFormVT555::Put(SettingKey key, const SettingValue& value) {
-    switch (key) {
-        case SettingKey::XPos:
-            SetPosition(std::get<std::int32_t>(value), Top());
-            break;
-        case SettingKey::YPos:
-            SetPosition(Left(), std::get<std::int32_t>(value));
-            break;
-        case SettingKey::Hour24:
-            Popup_24Hour->SetChecked(std::get<bool>(value));
-            break;
-        case SettingKey::VTimeColor:
-            Label_VTime->SetFontColor(std::get<TColor>(value));
-            break;
-        case SettingKey::ShowRTime:
-            showRealTimeAtStart_ = std::get<bool>(value);
-            break;
-        case SettingKey::RTimeColor:
-            Label_RTime->SetFontColor(std::get<TColor>(value));
-            break;
-        case SettingKey::DayOrNight:
-            Popup_BGColor->SetChecked(std::get<bool>(value));
-            break;
-        case SettingKey::DefaultColor:
-            DefaultBgColor = std::get<TColor>(value);
-            break;
-        case SettingKey::DayColor:
-            DayBgColor = std::get<TColor>(value);
-            break;
-        case SettingKey::NightColor:
-            NightBgColor = std::get<TColor>(value);
-            break;
-        case SettingKey::CtrlPSave:
-            Popup_SS->SetChecked(std::get<bool>(value));
-            break;
-        case SettingKey::SaveFolder:
-            ScreenshotFolder = std::get<std::string>(value);
-            break;
-        case SettingKey::Bmp:
-            SaveBmp = std::get<bool>(value);
-            break;
-        case SettingKey::AlertDusk:
-            AlertOnDusk = std::get<bool>(value);
-            break;
-        case SettingKey::AlertDawn:
-            AlertOnDawn = std::get<bool>(value);
-            break;
-        case SettingKey::AlertLead:
-            AlertLeadSeconds = std::get<std::int32_t>(value);
-            break;
-        case SettingKey::ShotNotice:
-            ScreenshotNotice = std::get<bool>(value);
-            break;
+// One row per key, in key order: how a loaded value is put in its place and read back from
+// it for saving.
+struct TFormVT555::SettingPlace {
+    SettingKey key;
+    void (*put)(TFormVT555& form, const SettingValue& value);
+    SettingValue (*get)(const TFormVT555& form);
+
+    // A program-wide value of the window.
+    template <auto member>
+    static constexpr SettingPlace Value(SettingKey key) {
+        using Type = std::remove_cvref_t<decltype(std::declval<TFormVT555&>().*member)>;
+        return {key,
+                [](TFormVT555& form, const SettingValue& value) {
+                    form.*member = std::get<Type>(value);
+                },
+                [](const TFormVT555& form) { return SettingValue(form.*member); }};
     }
+    // A menu item's check mark.
+    template <auto item>
+    static constexpr SettingPlace Check(SettingKey key) {
+        return {key,
+                [](TFormVT555& form, const SettingValue& value) {
+                    (form.*item)->SetChecked(std::get<bool>(value));
+                },
+                [](const TFormVT555& form) { return SettingValue((form.*item)->Checked()); }};
+    }
+    // A label's text colour.
+    template <auto label>
+    static constexpr SettingPlace TextColour(SettingKey key) {
+        return {key,
+                [](TFormVT555& form, const SettingValue& value) {
+                    (form.*label)->SetFontColor(std::get<TColor>(value));
+                },
+                [](const TFormVT555& form) { return SettingValue((form.*label)->Font().Color); }};
+    }
+};
+
+const TFormVT555::SettingPlace& TFormVT555::PlaceOf(SettingKey key) {
+    using P = SettingPlace;
+    using K = SettingKey;
+    static constexpr std::array<SettingPlace, kSettings.size()> places{{
+        {K::XPos,
+         [](TFormVT555& form, const SettingValue& value) {
+             form.SetPosition(std::get<std::int32_t>(value), form.Top());
+         },
+         [](const TFormVT555& form) { return SettingValue(std::int32_t{form.Left()}); }},
+        {K::YPos,
+         [](TFormVT555& form, const SettingValue& value) {
+             form.SetPosition(form.Left(), std::get<std::int32_t>(value));
+         },
+         [](const TFormVT555& form) { return SettingValue(std::int32_t{form.Top()}); }},
+        P::Check<&TFormVT555::Popup_24Hour>(K::Hour24),
+        P::TextColour<&TFormVT555::Label_VTime>(K::VTimeColor),
+        // Shown once the strip is sized at start; the menu's check is what is saved.
+        {K::ShowRTime,
+         [](TFormVT555& form, const SettingValue& value) {
+             form.showRealTimeAtStart_ = std::get<bool>(value);
+         },
+         [](const TFormVT555& form) { return SettingValue(form.Popup_ShowRTime->Checked()); }},
+        P::TextColour<&TFormVT555::Label_RTime>(K::RTimeColor),
+        P::Check<&TFormVT555::Popup_BGColor>(K::DayOrNight),
+        P::Value<&TFormVT555::DefaultBgColor>(K::DefaultColor),
+        P::Value<&TFormVT555::DayBgColor>(K::DayColor),
+        P::Value<&TFormVT555::NightBgColor>(K::NightColor),
+        P::Check<&TFormVT555::Popup_SS>(K::CtrlPSave),
+        P::Value<&TFormVT555::ScreenshotFolder>(K::SaveFolder),
+        P::Value<&TFormVT555::SaveBmp>(K::Bmp),
+        P::Value<&TFormVT555::AlertOnDusk>(K::AlertDusk),
+        P::Value<&TFormVT555::AlertOnDawn>(K::AlertDawn),
+        P::Value<&TFormVT555::AlertLeadSeconds>(K::AlertLead),
+        P::Value<&TFormVT555::ScreenshotNotice>(K::ShotNotice),
+    }};
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < places.size(); ++i) {
+                if (static_cast<std::size_t>(places[i].key) != i) {
+                    return false;
+                }
+            }
+            return true;
+        }(),
+        "a key's row is found by its number");
+    return places[static_cast<std::size_t>(key)];
+}
+
+void TFormVT555::Put(SettingKey key, const SettingValue& value) {
+    PlaceOf(key).put(*this, value);
 }
 
 SettingValue TFormVT555::Get(SettingKey key) const {
-    switch (key) {
-        case SettingKey::XPos:
-            return std::int32_t{Left()};
-        case SettingKey::YPos:
-            return std::int32_t{Top()};
-        case SettingKey::Hour24:
-            return Popup_24Hour->Checked();
-        case SettingKey::VTimeColor:
-            return Label_VTime->Font().Color;
-        case SettingKey::ShowRTime:
-            return Popup_ShowRTime->Checked();
-        case SettingKey::RTimeColor:
-            return Label_RTime->Font().Color;
-        case SettingKey::DayOrNight:
-            return Popup_BGColor->Checked();
-        case SettingKey::DefaultColor:
-            return DefaultBgColor;
-        case SettingKey::DayColor:
-            return DayBgColor;
-        case SettingKey::NightColor:
-            return NightBgColor;
-        case SettingKey::CtrlPSave:
-            return Popup_SS->Checked();
-        case SettingKey::SaveFolder:
-            return ScreenshotFolder;
-        case SettingKey::Bmp:
-            return SaveBmp;
-        case SettingKey::AlertDusk:
-            return AlertOnDusk;
-        case SettingKey::AlertDawn:
-            return AlertOnDawn;
-        case SettingKey::AlertLead:
-            return AlertLeadSeconds;
-        case SettingKey::ShotNotice:
-            break;
-    }
-    return ScreenshotNotice;
+    return PlaceOf(key).get(*this);
 }
 
 }  // namespace vc

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "framework/seam/shell.h"
+#include "platform/win32/wide_text.h"
 
 namespace vc {
 namespace {

@@ -65,7 +65,8 @@ TEST_F(ClockWindowAlert, WithoutTheKeysNoBalloonEverAndTheKeysAreKeptButNotWritt
 
     WriteSettings("[Alert]\r\nDusk=1\r\nDawn=0\r\nLead=-1\r\n");
     StartAt(Local(3, 1, 2, 20, 0));
-    EXPECT_EQ(strip->Form().AlertLeadSeconds, 60) << "a negative lead takes the default";
+    EXPECT_EQ(strip->Setting<std::int32_t>(SettingKey::AlertLead), 60)
+        << "a negative lead takes the default";
     Save(*strip);
     const std::string saved = ReadSettings();
     for (const char* line : {"[Alert]", "Dusk=1", "Dawn=0", "Lead=-1"}) {

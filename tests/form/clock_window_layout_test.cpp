@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "framework/errors.h"
@@ -109,6 +113,53 @@ TEST_F(ClockWindowLayout, TheButtonShowsTheNormalPictureItself) {
     EXPECT_EQ(picture("Image5"), picture("Image2"));
     EXPECT_EQ(picture("Image3"), DecodeBmp24(ResourceBytes("FRAME_BOTTOM")));
     EXPECT_EQ(picture("Image4"), picture("Image3"));
+}
+
+// What the stored layout names: its named components with their kinds, and the handlers
+// its events name.
+struct LayoutNames {
+    std::map<std::string, std::string> components;
+    std::set<std::string> handlers;
+};
+
+LayoutNames NamesInLayout(const std::string& text) {
+    LayoutNames names;
+    const std::regex component(R"(^\s*object (\w+): (\w+)\s*$)");
+    const std::regex event(R"(^\s*On\w+ = (\w+)\s*$)");
+    std::istringstream lines(text);
+    std::smatch match;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::regex_match(line, match, component)) {
+            names.components[match[1]] = match[2];
+        } else if (std::regex_match(line, match, event)) {
+            names.handlers.insert(match[1]);
+        }
+    }
+    return names;
+}
+
+// A component added to the layout, or a handler named there, is bound in the window or
+// listed here as drawn by the framework alone; a binding names what the layout has.
+TEST_F(ClockWindowLayout, EveryComponentAndHandlerTheLayoutNamesIsBound) {
+    const LayoutNames layout = NamesInLayout(ResourceBytes("TFORMVT555"));
+    ASSERT_FALSE(layout.components.empty());
+    std::set<std::string> unbound;
+    for (const auto& [name, kind] : layout.components) {
+        unbound.insert(name);
+    }
+    for (std::string_view name : TFormVT555::BoundComponentNames()) {
+        EXPECT_EQ(unbound.erase(std::string(name)), 1u) << name << " is not in the layout";
+        ASSERT_NE(Form().FindComponent(name), nullptr) << name;
+        EXPECT_EQ(layout.components.at(std::string(name)), Form().FindComponent(name)->ClassName());
+    }
+    // The form itself, the frame's four pictures and the menu's three separators.
+    const std::set<std::string> drawnAlone{"FormVT555", "Image2", "Image3", "Image4",
+                                           "Image5",    "N1",     "N2",     "N3"};
+    EXPECT_EQ(unbound, drawnAlone);
+
+    const std::vector<std::string_view> bound = TFormVT555::BoundHandlerNames();
+    const std::set<std::string> handlers(bound.begin(), bound.end());
+    EXPECT_EQ(handlers, layout.handlers) << "every handler named, and none that is not";
 }
 
 // The layout may name any handler for OnDestroy before it fails, and the handlers need the

@@ -13,9 +13,7 @@ class ClockWindowCommands : public test::ClockWindowInFolder {
   protected:
     ClockWindowCommands() : strip(Start()), form(strip->Form()), system(strip->System()) {}
 
-    void Choose(TMenuItem* item) {
-        strip->Application().Dispatch([&] { form.PopupClick(item); });
-    }
+    void Choose(TMenuItem* item) { strip->Choose(item); }
     void Tick() { system.FireTimers(1); }
 
     std::unique_ptr<ScriptedStrip> strip;
@@ -73,10 +71,11 @@ TEST_F(ClockWindowCommands, RealTimeOnAndOffResizesTheStripWithItsColourItem) {
 
 TEST_F(ClockWindowCommands, DayNightPaintsAtOnceAndHourModeAndHotkeyToggle) {
     Choose(form.Popup_BGColor);  // game 23:56:48: night
-    EXPECT_EQ(form.Label_VTime->Color(), form.NightBgColor);
-    EXPECT_EQ(form.Image_BG->Picture().At(0, 0), ToRgb(form.NightBgColor));
+    EXPECT_EQ(form.Label_VTime->Color(), strip->Setting<TColor>(SettingKey::NightColor));
+    EXPECT_EQ(form.Image_BG->Picture().At(0, 0),
+              ToRgb(strip->Setting<TColor>(SettingKey::NightColor)));
     Choose(form.Popup_BGColor);
-    EXPECT_EQ(form.Label_RTime->Color(), form.DefaultBgColor);
+    EXPECT_EQ(form.Label_RTime->Color(), strip->Setting<TColor>(SettingKey::DefaultColor));
     Choose(form.Popup_24Hour);
     EXPECT_FALSE(form.Popup_24Hour->Checked());
     Choose(form.Popup_SS);

@@ -19,9 +19,7 @@ class ClockWindowPlacement : public test::ClockWindowInFolder {
     TFormVT555& Form() { return strip->Form(); }
     ScriptedWindowSystem& System() { return strip->System(); }
     Point StripAt() { return Point{strip->Window().Bounds().left, strip->Window().Bounds().top}; }
-    void Choose(TMenuItem* item) {
-        strip->Application().Dispatch([&] { Form().PopupClick(item); });
-    }
+    void Choose(TMenuItem* item) { strip->Choose(item); }
     void HoverButtonOfStripAt(Point stripAt, bool leftDown) {
         System().scripted.cursor = Point{stripAt.x + 10, stripAt.y + 15};
         if (leftDown) {

@@ -115,7 +115,7 @@ TEST_F(ClockWindowScreenshot, OnePressOfCtrlPInFrontOfTheGameIsOneCapture) {
 
 TEST_F(ClockWindowScreenshot, TheBmpComesFirstThenTheJpegUnderOneName) {
     StartClock();
-    strip->Form().SaveBmp = true;
+    strip->Form().Put(SettingKey::Bmp, true);
     PressCtrlP();
     const std::string stem = kStem;
     ASSERT_EQ(Shots(), (std::vector<std::string>{stem + ".bmp", stem + ".jpg"}));
@@ -169,7 +169,7 @@ TEST_F(ClockWindowScreenshot, NoNoticeUnlessSwitchedOnNorAfterAFailedCapture) {
     }
     WriteSettings("[ScreenShot]\r\nNotice=1\r\n");
     StartClock();
-    strip->Form().ScreenshotFolder = documents + "/gone";
+    strip->Form().Put(SettingKey::SaveFolder, documents + "/gone");
     PressCtrlP();
     EXPECT_NE(ErrorBoxes(), "");
     EXPECT_TRUE(strip->System().tray.balloons.empty());
@@ -223,8 +223,8 @@ TEST_F(ClockWindowScreenshot, AFailedCaptureShowsItsErrorFreesTheCaptureAndTheNe
     };
     for (const auto& c : cases) {
         StartClock();
-        strip->Form().SaveBmp = c.saveBmp;
-        strip->Form().ScreenshotFolder = c.folder;
+        strip->Form().Put(SettingKey::Bmp, c.saveBmp);
+        strip->Form().Put(SettingKey::SaveFolder, std::string(c.folder));
         c.arrange();
         PressCtrlP();
         EXPECT_EQ(ErrorBoxes(), c.errorBox) << c.what;
@@ -258,7 +258,7 @@ TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBeforeItIsMeasuredIsNotCapt
 TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBetweenMeasureAndCopyLeavesNoFileNorBox) {
     StartClock();
     Desktop().beforeCopy = [&] { Desktop().windows.clear(); };
-    strip->Form().SaveBmp = true;
+    strip->Form().Put(SettingKey::Bmp, true);
     PressCtrlP();
     EXPECT_TRUE(Shots().empty());
     EXPECT_EQ(ErrorBoxes(), "");
@@ -267,7 +267,7 @@ TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBetweenMeasureAndCopyLeaves
 TEST_F(ClockWindowScreenshot, AnEmptyClientAreaGivesEmptyFiles) {
     StartClock();
     Desktop().windows[game].client = Bitmap(0, 24);
-    strip->Form().SaveBmp = true;
+    strip->Form().Put(SettingKey::Bmp, true);
     PressCtrlP();
     const std::string stem = kStem;
     ASSERT_EQ(Shots(), (std::vector<std::string>{stem + ".bmp", stem + ".jpg"}));
@@ -376,8 +376,7 @@ TEST_F(ClockWindowOnWindows, ALauncherThatNeedsAdministratorRightsIsStartedThrou
                           Case{StartResult::NeedsElevation, 1}}) {
         Desktop().startResult = c.result;
         Desktop().startedElevated.clear();
-        strip->Application().Dispatch(
-            [&] { strip->Form().PopupClick(strip->Form().Popup_execute); });
+        strip->Choose(strip->Form().Popup_execute);
         ASSERT_EQ(Desktop().startedElevated.size(), c.elevated);
         if (c.elevated == 1) {
             EXPECT_EQ(Desktop().startedElevated[0].first, kLauncherPath);

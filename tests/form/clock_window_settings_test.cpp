@@ -22,8 +22,8 @@ TEST_F(ClockWindowSettings, FirstRunStartsWithDefaultsAndTheFirstExitWritesTwelv
     EXPECT_TRUE(form.Popup_24Hour->Checked());
     EXPECT_FALSE(form.Popup_ShowRTime->Checked());
     EXPECT_TRUE(form.Popup_SS->Checked());
-    EXPECT_EQ(form.ScreenshotFolder, documents);
-    EXPECT_FALSE(form.SaveBmp);
+    EXPECT_EQ(std::get<std::string>(form.Get(SettingKey::SaveFolder)), documents);
+    EXPECT_FALSE(std::get<bool>(form.Get(SettingKey::Bmp)));
     EXPECT_FALSE(fs::exists(settings)) << "loading writes nothing";
     Save(*strip);
     EXPECT_TRUE(strip->System().errorBoxes.empty());
@@ -58,11 +58,12 @@ TEST_F(ClockWindowSettings, StoredValuesTakeEffectAtStart) {
     EXPECT_EQ(form.Label_VTime->Font().Color, 0xFF8000u);
     EXPECT_EQ(form.Label_RTime->Font().Color, 0x80000008u);
     EXPECT_TRUE(form.Popup_BGColor->Checked());
-    EXPECT_EQ(form.DayBgColor, 0x00FF00u);
-    EXPECT_EQ(form.NightBgColor, 0x00007Fu);
-    EXPECT_EQ(form.Label_VTime->Color(), form.NightBgColor) << "game 23:56:48 is night";
+    EXPECT_EQ(std::get<TColor>(form.Get(SettingKey::DayColor)), 0x00FF00u);
+    EXPECT_EQ(std::get<TColor>(form.Get(SettingKey::NightColor)), 0x00007Fu);
+    EXPECT_EQ(form.Label_VTime->Color(), std::get<TColor>(form.Get(SettingKey::NightColor)))
+        << "game 23:56:48 is night";
     EXPECT_FALSE(form.Popup_SS->Checked());
-    EXPECT_TRUE(form.SaveBmp);
+    EXPECT_TRUE(std::get<bool>(form.Get(SettingKey::Bmp)));
     Save(*strip);
     const std::string saved = ReadSettings();
     for (const char* line :
@@ -95,7 +96,7 @@ TEST_F(ClockWindowSettings, AStoredFolderIsAdoptedOnlyWhenItExists) {
           Case{"", documents}, Case{(folder / "docs").string(), (folder / "docs").string()}}) {
         WriteSettings("[ScreenShot]\r\nSaveFolder=" + c.stored + "\r\n");
         auto strip = Start();
-        EXPECT_EQ(strip->Form().ScreenshotFolder, c.used) << c.stored;
+        EXPECT_EQ(strip->Setting<std::string>(SettingKey::SaveFolder), c.used) << c.stored;
     }
 }
 

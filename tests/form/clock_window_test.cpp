@@ -98,11 +98,12 @@ TEST_F(ClockWindowAtDusk, TheBandFollowsNightOnlyWithTheOptionOn) {
     Form().Popup_BGColor->SetChecked(true);
     strip.Clock().Set(Local(6, 10, 3, 37, 54, 0));  // game 05:00:00 of the next block
     TickGameClock();
-    EXPECT_EQ(Form().Label_VTime->Color(), Form().DayBgColor);
-    EXPECT_EQ(Form().Image_BG->Picture().At(349, 19), ToRgb(Form().DayBgColor));
+    EXPECT_EQ(Form().Label_VTime->Color(), strip.Setting<TColor>(SettingKey::DayColor));
+    EXPECT_EQ(Form().Image_BG->Picture().At(349, 19),
+              ToRgb(strip.Setting<TColor>(SettingKey::DayColor)));
     strip.Clock().Set(Local(6, 10, 5, 22, 54, 0));  // game 19:00:00
     TickGameClock();
-    EXPECT_EQ(Form().Label_RTime->Color(), Form().NightBgColor);
+    EXPECT_EQ(Form().Label_RTime->Color(), strip.Setting<TColor>(SettingKey::NightColor));
 }
 
 TEST_F(ClockWindowStart, ButtonLooksCopyTheirPicturesAndReturnToTheDesignedOne) {

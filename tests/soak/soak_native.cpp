@@ -79,7 +79,7 @@ TEST(Soak, QuietTicksAllocateNothing) {
                         scratch.path.string());
     TFormVT555& form = strip.Form();
     const auto& balloons = strip.System().tray.balloons;
-    strip.Application().Dispatch([&] { form.PopupClick(form.Popup_BGColor); });
+    strip.Choose(form.Popup_BGColor);
     constexpr milliseconds kStep(16);
     const std::string firstLine = form.Label_VTime->Caption();
     long quiet = 0, quietAllocations = 0, realQuiet = 0, realQuietAllocations = 0;
@@ -113,7 +113,7 @@ TEST(Soak, QuietTicksAllocateNothing) {
         }
         // Ten times in the run the real time shown or hidden, as from the menu.
         if (i % std::max(1L, ticksWanted / 10) == 0) {
-            strip.Application().Dispatch([&] { form.PopupClick(form.Popup_ShowRTime); });
+            strip.Choose(form.Popup_ShowRTime);
             ++toggles;
         }
     }
@@ -157,7 +157,7 @@ TEST(Soak, EveryScreenshotWritesItsFiles) {
     };
     long jpegs = 0, bmps = 0, missing = 0;
     for (long i = 0; i < shotsWanted; ++i) {
-        form.SaveBmp = i % 2 == 1;
+        form.Put(SettingKey::Bmp, i % 2 == 1);
         desktop.Press(Key::Control);
         desktop.Press(Key::P);
         poll();
@@ -176,7 +176,7 @@ TEST(Soak, EveryScreenshotWritesItsFiles) {
         }
         jpegs += jpeg ? 1 : 0;
         bmps += bmp ? 1 : 0;
-        missing += (jpeg && bmp == form.SaveBmp) ? 0 : 1;
+        missing += (jpeg && bmp == strip.Setting<bool>(SettingKey::Bmp)) ? 0 : 1;
     }
     std::printf(
         "screenshots: %ld presses, %ld captures, %ld JPEG and %ld BMP files, %ld "

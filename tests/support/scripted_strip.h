@@ -19,6 +19,15 @@ class ScriptedStrip : private ScriptedSystemHolder, public HeadlessStrip {
         : HeadlessStrip(scriptedSystem, start, programPath, std::move(documentsFolder)) {}
 
     ScriptedWindowSystem& System() { return scriptedSystem; }
+    // What the menu does when the user picks `item`: its click, through the dispatch.
+    void Choose(TMenuItem* item) {
+        Application().Dispatch([item] { item->OnClick(item); });
+    }
+    // A value of the window as the settings file would get it.
+    template <typename T>
+    T Setting(SettingKey key) {
+        return std::get<T>(Form().Get(key));
+    }
 };
 
 }  // namespace vc
