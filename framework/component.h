@@ -16,7 +16,7 @@ class TForm;
 class WindowSystem;
 using TObject = TComponent;
 using TNotifyEvent = std::function<void(TObject* sender)>;
-using TShiftState = unsigned;  // ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle flags
+using TShiftState = unsigned;  // flags of the keys and buttons held (ssLeft, ssMiddle)
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 

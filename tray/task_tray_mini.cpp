@@ -31,8 +31,6 @@ constexpr MouseRoute kMouseRoutes[] = {
      &TTaskTrayMini::EnableMMouseUp, ssMiddle},
 };
 
-constexpr TrayAction kTrayActions[] = {TrayAction::Add, TrayAction::Modify, TrayAction::Delete};
-
 TWinControl& WindowedOwner(TComponent* owner) {
     auto* control = dynamic_cast<TWinControl*>(owner);
     if (control == nullptr) {
@@ -109,7 +107,8 @@ TTaskTrayMini::~TTaskTrayMini() {
     module_.Forget(*this);
 }
 
-void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip) {
+void TTaskTrayMini::SetIcon(std::optional<TrayAction> action, std::uintptr_t icon,
+                            std::string_view tip) {
     TMyCallback* receiver = module_.SharedCallback();
     FIconData = TrayIcon{
         .window = receiver == nullptr ? nullptr : receiver->WindowNeeded(),
@@ -117,12 +116,12 @@ void TTaskTrayMini::SetIcon(int mode, std::uintptr_t icon, std::string_view tip)
         .icon = icon,
         .tip = std::string(tip.substr(0, kTrayTipBytes)),
     };
-    if (mode != kTrayAdd && mode != kTrayModify && mode != kTrayDelete) {
+    if (!action) {
         return;
     }
-    System().Notifications().NotifyIcon(kTrayActions[mode], FIconData);
-    if (mode != kTrayModify) {
-        shown_ = mode == kTrayAdd;
+    System().Notifications().NotifyIcon(*action, FIconData);
+    if (*action != TrayAction::Modify) {
+        shown_ = *action == TrayAction::Add;
     }
 }
 
@@ -246,7 +245,6 @@ void TMyCallback::TrayMouseAction(const TrayMouse& action) {
     if (tray == nullptr) {
         return;
     }
-    FTaskTray = tray;
     const Point at = tray->System().TheDesktop().CursorPos();
     // What the handler or the menu throws ends the handling and reaches the error box.
     Dispatch([tray, action, at] { tray->Respond(action, at); });

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +19,6 @@ class TMyCallback;
 
 // The tip field holds 64 bytes with its terminating zero.
 inline constexpr std::size_t kTrayTipBytes = 63;
-
-// SetIcon's modes.
-inline constexpr int kTrayAdd = 0;
-inline constexpr int kTrayModify = 1;
-inline constexpr int kTrayDelete = 2;
 
 // What the tray components of one process share: the one receiver of the shell's
 // notifications and every identifier given out so far. Components made from a layout use
@@ -45,6 +41,8 @@ class TrayModule {
     friend class TMyCallback;
 
     struct Entry {
+        // Kept as the decimal text of the identifier: a notification's identifier is
+        // written in decimal and looked up as that text.
         std::string id;
         TTaskTrayMini* component;  // empty once destroyed; the identifier stays taken
     };
@@ -82,12 +80,9 @@ class TTaskTrayMini : public TComponent {
     bool EnableMMouseUp = true;
     bool EnableMMouseDown = true;
 
-    std::int32_t IconId() const { return FIconId; }
-    const TrayIcon& IconData() const { return FIconData; }
-
-    // mode: kTrayAdd, kTrayModify or kTrayDelete; any other refills the record only.
+    // Refills the icon's record, then asks the shell for `action`; no action refills only.
     // `tip` is CP932; its first kTrayTipBytes bytes are kept.
-    void SetIcon(int mode, std::uintptr_t icon, std::string_view tip);
+    void SetIcon(std::optional<TrayAction> action, std::uintptr_t icon, std::string_view tip);
     // A balloon over the shown icon, in place of one it shows; nothing while the icon is not
     // shown. CP932 title and text, each cut to whole characters within the shell's field.
     void ShowBalloon(std::string_view title, std::string_view text);
@@ -120,8 +115,6 @@ class TMyCallback : public TWinControl {
     ~TMyCallback() override;
     const char* ClassName() const override { return "TMyCallback"; }
 
-    // The component of the notification being handled.
-    TTaskTrayMini* TaskTray() const { return FTaskTray; }
     // The native window, made now when the parent's window exists but this one does not
     // yet; empty while the parent has none.
     NativeWindow* WindowNeeded();
@@ -133,7 +126,6 @@ class TMyCallback : public TWinControl {
 
   private:
     TrayModule& module_;
-    TTaskTrayMini* FTaskTray = nullptr;
 };
 
 }  // namespace vc

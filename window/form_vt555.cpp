@@ -150,7 +150,8 @@ void TFormVT555::FormCreate(TObject*) {
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
     ShowRealTime(showRealTimeAtStart_);
-    TaskTrayMiniX->SetIcon(kTrayAdd, System().ApplicationIcon(), texts::kWindowCaption.cp932);
+    TaskTrayMiniX->SetIcon(TrayAction::Add, System().ApplicationIcon(),
+                           texts::kWindowCaption.cp932);
     PaintBackground(CurrentBackgroundColor());
 }
 
@@ -167,7 +168,8 @@ void TFormVT555::PositionChanging(Point& proposed) {
 }
 
 void TFormVT555::FormDestroy(TObject*) {
-    TaskTrayMiniX->SetIcon(kTrayDelete, System().ApplicationIcon(), texts::kWindowCaption.cp932);
+    TaskTrayMiniX->SetIcon(TrayAction::Delete, System().ApplicationIcon(),
+                           texts::kWindowCaption.cp932);
 }
 
 // Without this the icon would be gone until the next start.

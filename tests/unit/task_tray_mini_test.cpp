@@ -67,21 +67,24 @@ class TaskTrayMini : public testing::Test {
 };
 
 TEST_F(TaskTrayMini, IdentifiersCountUpNeverRepeatAndShareOneReceiver) {
-    EXPECT_EQ(tray.IconId(), 1);
-    EXPECT_EQ(tray.IconData().id, 1u);
+    EXPECT_EQ(module.Find(1), &tray);
+    tray.SetIcon(TrayAction::Modify, 1, "one");
+    EXPECT_EQ(system.tray.calls.back().data.id, 1u) << "the shell gets the identifier";
     EXPECT_THROW(std::make_unique<TTaskTrayMini>(&application, module), std::logic_error)
         << "the owner must be a windowed control";
-    EXPECT_EQ(NewTray(form).IconId(), 2);
+    const TTaskTrayMini& second = NewTray(form);
+    EXPECT_EQ(module.Find(2), &second);
     auto freed = std::make_unique<TTaskTrayMini>(&form, module);
-    EXPECT_EQ(freed->IconId(), 3);
+    EXPECT_EQ(module.Find(3), freed.get());
     freed.reset();
     EXPECT_EQ(module.Find(3), nullptr);
-    EXPECT_EQ(NewTray(form).IconId(), 4);
+    const TTaskTrayMini& fourth = NewTray(form);
+    EXPECT_EQ(module.Find(4), &fourth) << "a freed component's identifier stays taken";
 
     TTestForm other{application};
     other.Show();
     TTaskTrayMini& elsewhere = NewTray(other);
-    EXPECT_EQ(elsewhere.IconId(), 5);
+    EXPECT_EQ(module.Find(5), &elsewhere);
     EXPECT_TRUE(other.Controls().empty()) << "the first owner's receiver serves every component";
     TMyCallback* receiver = module.SharedCallback();
     ASSERT_NE(receiver, nullptr);
@@ -91,11 +94,14 @@ TEST_F(TaskTrayMini, IdentifiersCountUpNeverRepeatAndShareOneReceiver) {
     EXPECT_EQ(receiver->BoundsRect(), Rect{});
     ASSERT_NE(receiver->Window(), nullptr) << "made when its owner showed";
 
-    elsewhere.SetIcon(kTrayAdd, 1, "x");
+    elsewhere.SetIcon(TrayAction::Add, 1, "x");
     EXPECT_EQ(system.tray.calls.back().data.window, receiver->Window());
-    elsewhere.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {};
+    TObject* handled = nullptr;
+    elsewhere.OnMouseUp = [&handled](TObject* sender, TMouseButton, TShiftState, int, int) {
+        handled = sender;
+    };
     Notify(5, kLeftUp);
-    EXPECT_EQ(receiver->TaskTray(), &elsewhere);
+    EXPECT_EQ(handled, &elsewhere);
     EXPECT_EQ(system.scripted.raised, std::vector<NativeWindow*>{other.Window()})
         << "the owner of the notified component comes to the front";
 }
@@ -112,12 +118,12 @@ TEST_F(TaskTrayMini, AReceiverIsMadeAgainOnceItsOwnerIsFreed) {
     TTestForm second{application};
     second.Show();
     TTaskTrayMini& late = second.Create<TTaskTrayMini>(fresh);
-    EXPECT_EQ(late.IconId(), 2);
+    EXPECT_EQ(fresh.Find(2), &late);
     TMyCallback* receiver = fresh.SharedCallback();
     ASSERT_NE(receiver, nullptr);
     EXPECT_EQ(receiver->Parent(), &second);
     EXPECT_EQ(receiver->Window(), nullptr) << "made after its owner showed";
-    late.SetIcon(kTrayAdd, 1, "late");
+    late.SetIcon(TrayAction::Add, 1, "late");
     ASSERT_NE(receiver->Window(), nullptr);
     EXPECT_EQ(system.tray.calls.back().data.window, receiver->Window());
     EXPECT_EQ(static_cast<HeadlessWindow*>(receiver->Window())->Parent(), second.Window());
@@ -251,50 +257,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct IconCase {
     const char* what;
-    int mode;
-    std::string tip;
     std::optional<TrayAction> action;  // the shell's, when it is called
+    std::string tip;
     std::string recordedTip;
 };
 
 class SetIconCalls : public TaskTrayMini, public testing::WithParamInterface<IconCase> {};
 
-TEST_P(SetIconCalls, RefillTheWholeRecordAndCallTheShellByMode) {
+// The record is seen where it goes: in the shell's call, and in the icon added again for a
+// new taskbar while it is shown.
+TEST_P(SetIconCalls, RefillTheWholeRecordAndCallTheShellByAction) {
     const IconCase& c = GetParam();
     TTaskTrayMini& second = NewTray(form);
-    second.SetIcon(kTrayModify, 0x99, "before");
+    second.SetIcon(TrayAction::Add, 0x99, "before");
     system.tray.calls.clear();
 
-    second.SetIcon(c.mode, HeadlessWindowSystem::kIcon, c.tip);
-
-    const TrayIcon& data = second.IconData();
-    EXPECT_EQ(data.window, module.SharedCallback()->Window()) << c.what;
-    EXPECT_NE(data.window, nullptr) << c.what;
-    EXPECT_EQ(data.id, 2u) << c.what;
-    EXPECT_EQ(data.icon, HeadlessWindowSystem::kIcon) << c.what;
-    EXPECT_EQ(data.tip, c.recordedTip) << c.what;
+    second.SetIcon(c.action, HeadlessWindowSystem::kIcon, c.tip);
     if (!c.action) {
         EXPECT_TRUE(system.tray.calls.empty()) << c.what;
-        return;
+    } else {
+        ASSERT_EQ(system.tray.calls.size(), 1u) << c.what;
+        EXPECT_EQ(system.tray.calls[0].action, *c.action) << c.what;
     }
-    ASSERT_EQ(system.tray.calls.size(), 1u) << c.what;
-    const RecordingNotificationArea::Call& call = system.tray.calls[0];
-    EXPECT_EQ(call.action, *c.action) << c.what;
-    EXPECT_EQ(call.data.id, 2u) << c.what;
-    EXPECT_EQ(call.data.tip, c.recordedTip) << c.what;
-    EXPECT_EQ(call.data.icon, data.icon) << c.what;
-    EXPECT_EQ(call.data.window, data.window) << c.what;
+    module.ReAddShownIcons();
+    if (c.action == TrayAction::Delete) {
+        EXPECT_EQ(system.tray.calls.size(), 1u) << c.what << ": no longer shown";
+    } else {
+        ASSERT_FALSE(system.tray.calls.empty()) << c.what;
+        EXPECT_EQ(system.tray.calls.back().action, TrayAction::Add) << c.what;
+    }
+    for (const RecordingNotificationArea::Call& call : system.tray.calls) {
+        EXPECT_EQ(call.data.window, module.SharedCallback()->Window()) << c.what;
+        EXPECT_NE(call.data.window, nullptr) << c.what;
+        EXPECT_EQ(call.data.id, 2u) << c.what;
+        EXPECT_EQ(call.data.icon, HeadlessWindowSystem::kIcon) << c.what;
+        EXPECT_EQ(call.data.tip, c.recordedTip) << c.what;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SetIconCalls,
-    testing::Values(IconCase{"add, 63-byte tip", 0, std::string(63, 'a'), TrayAction::Add,
-                             std::string(63, 'a')},
-                    IconCase{"modify, 64-byte tip", 1, std::string(62, 'b') + "\x8E\x9E",
-                             TrayAction::Modify, std::string(62, 'b') + "\x8E"},
-                    IconCase{"delete, empty tip", 2, "", TrayAction::Delete, ""},
-                    IconCase{"mode 3", 3, "tip", std::nullopt, "tip"},
-                    IconCase{"negative mode", -1, "tip", std::nullopt, "tip"}));
+INSTANTIATE_TEST_SUITE_P(Table, SetIconCalls,
+                         testing::Values(IconCase{"add, 63-byte tip", TrayAction::Add,
+                                                  std::string(63, 'a'), std::string(63, 'a')},
+                                         IconCase{"modify, 64-byte tip", TrayAction::Modify,
+                                                  std::string(62, 'b') + "\x8E\x9E",
+                                                  std::string(62, 'b') + "\x8E"},
+                                         IconCase{"delete, empty tip", TrayAction::Delete, "", ""},
+                                         IconCase{"no action", std::nullopt, "tip", "tip"}));
 
 TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
     TTaskTrayMini& other = NewTray(form);
@@ -306,7 +314,6 @@ TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
     };
     other.OnMouseUp = [&](TObject* sender, TMouseButton, TShiftState, int, int) {
         EXPECT_EQ(sender, &other);
-        EXPECT_EQ(module.SharedCallback()->TaskTray(), &other);
         log.push_back("inner " + Effects());
     };
     Notify(1, kLeftDown);
@@ -328,13 +335,13 @@ TEST_F(TaskTrayMini, ANewTaskbarGetsTheShownIconsAgainWithTheirLastRecords) {
     TTaskTrayMini& deleted = NewTray(form);
     TTaskTrayMini& neverAdded = NewTray(form);
     TTaskTrayMini& modified = NewTray(form);
-    tray.SetIcon(kTrayAdd, 1, "one");
-    deleted.SetIcon(kTrayAdd, 2, "two");
-    deleted.SetIcon(kTrayDelete, 2, "two");
-    neverAdded.SetIcon(kTrayModify, 3, "three");
-    modified.SetIcon(kTrayAdd, 4, "four");
-    modified.SetIcon(kTrayModify, 5, "five");
-    modified.SetIcon(3, 6, "six");
+    tray.SetIcon(TrayAction::Add, 1, "one");
+    deleted.SetIcon(TrayAction::Add, 2, "two");
+    deleted.SetIcon(TrayAction::Delete, 2, "two");
+    neverAdded.SetIcon(TrayAction::Modify, 3, "three");
+    modified.SetIcon(TrayAction::Add, 4, "four");
+    modified.SetIcon(TrayAction::Modify, 5, "five");
+    modified.SetIcon(std::nullopt, 6, "six");
     system.tray.calls.clear();
 
     module.ReAddShownIcons();
