@@ -107,7 +107,8 @@ class TTaskTrayMini : public TComponent {
 };
 
 // The hidden receiver of the shell's notifications for every tray component of its module:
-// a zero-size window that draws nothing.
+// a zero-size window that draws nothing. The name is the stored layout's (it lists nine
+// nameless ones); "callback" is the window the shell calls back.
 class TMyCallback : public TWinControl {
   public:
     explicit TMyCallback(TComponent* owner);
