@@ -15,6 +15,18 @@ using test::Local;
 
 using ClockWindowSettings = test::ClockWindowInFolder;
 
+// A program named "表.exe": its CP932 trail byte 0x5C is not a separator, so the settings
+// file is "表.ini" beside it, and without a documents folder screenshots go to its folder.
+TEST_F(ClockWindowSettings, AProgramWhoseNameEndsInA5CTrailByteFindsItsFolderAndFile) {
+    const std::string hyo = "\x95\x5C";
+    program = (folder / (hyo + ".exe")).string();
+    settings = (folder / (hyo + ".ini")).string();
+    WriteSettings("[ScreenShot]\r\nBMP=1\r\n");
+    ScriptedStrip strip(Local(3, 1, 0, 0, 0), program, std::nullopt);
+    EXPECT_TRUE(strip.Setting<bool>(SettingKey::Bmp)) << "read from " << settings;
+    EXPECT_EQ(strip.Setting<std::string>(SettingKey::SaveFolder), folder.string());
+}
+
 TEST_F(ClockWindowSettings, FirstRunStartsWithDefaultsAndTheFirstExitWritesTwelveKeys) {
     auto strip = Start();
     TFormVT555& form = strip->Form();
