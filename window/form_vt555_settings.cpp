@@ -40,6 +40,18 @@ struct TFormVT555::SettingPlace {
                 },
                 [](const TFormVT555& form) { return SettingValue(form.*member); }};
     }
+    // The window's place on one axis; the other stays where the window is.
+    template <bool left>
+    static constexpr SettingPlace Position(SettingKey key) {
+        return {key,
+                [](TFormVT555& form, const SettingValue& value) {
+                    const std::int32_t at = std::get<std::int32_t>(value);
+                    form.SetPosition(left ? at : form.Left(), left ? form.Top() : at);
+                },
+                [](const TFormVT555& form) {
+                    return SettingValue(std::int32_t{left ? form.Left() : form.Top()});
+                }};
+    }
     // A menu item's check mark.
     template <auto item>
     static constexpr SettingPlace Check(SettingKey key) {
@@ -64,16 +76,8 @@ const TFormVT555::SettingPlace& TFormVT555::PlaceOf(SettingKey key) {
     using P = SettingPlace;
     using K = SettingKey;
     static constexpr std::array<SettingPlace, kSettings.size()> places{{
-        {K::XPos,
-         [](TFormVT555& form, const SettingValue& value) {
-             form.SetPosition(std::get<std::int32_t>(value), form.Top());
-         },
-         [](const TFormVT555& form) { return SettingValue(std::int32_t{form.Left()}); }},
-        {K::YPos,
-         [](TFormVT555& form, const SettingValue& value) {
-             form.SetPosition(form.Left(), std::get<std::int32_t>(value));
-         },
-         [](const TFormVT555& form) { return SettingValue(std::int32_t{form.Top()}); }},
+        P::Position<true>(K::XPos),
+        P::Position<false>(K::YPos),
         P::Check<&TFormVT555::Popup_24Hour>(K::Hour24),
         P::TextColour<&TFormVT555::Label_VTime>(K::VTimeColor),
         // Shown once the strip is sized at start; the menu's check is what is saved.
