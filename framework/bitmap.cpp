@@ -1,7 +1,6 @@
 #include "framework/bitmap.h"
 
-#include "framework/dib.h"
-
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
@@ -33,6 +32,42 @@ void Bitmap::Fill(const Rect& area, Rgb colour) {
             At(x, y) = colour;
         }
     }
+}
+
+void CopyBitmapRows(const Bitmap& bitmap, int bitsPerPixel, int top, int count, std::uint8_t* out) {
+    if (bitsPerPixel != 24 && bitsPerPixel != 32) {
+        throw std::invalid_argument("CopyBitmapRows: 24 or 32 bits per pixel");
+    }
+    if (bitmap.Width() == 0) {
+        return;
+    }
+    const std::size_t stride = DibRowStride(bitmap.Width(), bitsPerPixel);
+    for (int i = 0; i < count; ++i) {
+        std::uint8_t* const row = out + static_cast<std::size_t>(count - 1 - i) * stride;
+        const Rgb* in = &bitmap.At(0, top + i);
+        std::uint8_t* at = row;
+        if (bitsPerPixel == 32) {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, at += 4) {
+                at[0] = in->b;
+                at[1] = in->g;
+                at[2] = in->r;
+                at[3] = 0;
+            }
+        } else {
+            for (int x = 0; x < bitmap.Width(); ++x, ++in, at += 3) {
+                at[0] = in->b;
+                at[1] = in->g;
+                at[2] = in->r;
+            }
+        }
+        std::fill(at, row + stride, std::uint8_t{0});
+    }
+}
+
+MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel) {
+    MemoryDib dib(bitmap.Width(), bitmap.Height(), bitsPerPixel);
+    CopyBitmapRows(bitmap, bitsPerPixel, 0, bitmap.Height(), dib.Data());
+    return dib;
 }
 
 std::string EncodeBmp24(const Bitmap& bitmap) {

@@ -1,9 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/color.h"
+#include "framework/dib.h"
 #include "framework/geometry.h"
 
 namespace vc {
@@ -33,6 +35,11 @@ class Bitmap {
     int height_ = 0;
     std::vector<Rgb> pixels_;
 };
+
+// The picture at 24 or 32 bits per pixel: blue, green, red (and a byte of 0 at 32).
+MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel);
+// Rows top .. top + count - 1 of the picture in the same form, the band's bottom row first.
+void CopyBitmapRows(const Bitmap& bitmap, int bitsPerPixel, int top, int count, std::uint8_t* out);
 
 // BMP files of 24 bits per pixel: BITMAPINFOHEADER, uncompressed, rows bottom-up and padded
 // to 4 bytes. Reading throws std::runtime_error on anything else.

@@ -4,9 +4,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
-
-#include "framework/bitmap.h"
 
 namespace vc {
 
@@ -55,11 +52,6 @@ class MemoryDib final : public DibPixels {
     // Left unset: every byte is written by whoever fills it.
     std::unique_ptr<std::uint8_t[]> bits_;
 };
-
-// The picture at 24 or 32 bits per pixel: blue, green, red (and a byte of 0 at 32).
-MemoryDib DibFromBitmap(const Bitmap& bitmap, int bitsPerPixel);
-// Rows top .. top + count - 1 of the picture in the same form, the band's bottom row first.
-void CopyBitmapRows(const Bitmap& bitmap, int bitsPerPixel, int top, int count, std::uint8_t* out);
 
 // The 14-byte BITMAPFILEHEADER of a file holding `info` and a colour table of
 // `colourTableBytes`, then the pixels.

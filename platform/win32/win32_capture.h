@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "framework/capture.h"
+#include "framework/geometry.h"
 #include "platform/win32/scoped_handle.h"
 
 namespace vc {

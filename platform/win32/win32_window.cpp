@@ -11,7 +11,6 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_window_system.h"
 
 namespace vc {
 namespace {
@@ -90,28 +89,28 @@ void AcceptFromTheShell(HWND window, UINT message) {
 
 }  // namespace
 
-std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(Win32WindowSystem& system,
-                                                         HINSTANCE instance, WindowClient& client,
-                                                         const TopLevelStyle& style,
-                                                         const Rect& bounds) {
+std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(
+    HINSTANCE instance, HWND owner, FontCache& fonts, const WindowSystem& colours,
+    WindowClient& client, const TopLevelStyle& style, const Rect& bounds) {
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
-    std::unique_ptr<Win32Window> window(new Win32Window(system, client, true));
+    std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, true));
     window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
                                     WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top,
-                                    bounds.Width(), bounds.Height(), system.ApplicationWindow(),
-                                    nullptr, instance, window.get()));
+                                    bounds.Width(), bounds.Height(), owner, nullptr, instance,
+                                    window.get()));
     AcceptFromTheShell(window->handle_, TaskbarCreatedMessage());
     return window;
 }
 
-std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system, HINSTANCE instance,
+std::unique_ptr<Win32Window> Win32Window::CreateChild(HINSTANCE instance, HWND parent,
+                                                      FontCache& fonts, const WindowSystem& colours,
                                                       WindowClient& client,
-                                                      const std::string& className, HWND parent,
+                                                      const std::string& className,
                                                       const Rect& bounds) {
     const std::wstring name = Cp932ToWide(className);
     RegisterClassOnce(instance, name, &Win32Window::Procedure);
-    std::unique_ptr<Win32Window> window(new Win32Window(system, client, false));
+    std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, false));
     window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
                                     bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
                                     instance, window.get()));
@@ -119,8 +118,9 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(Win32WindowSystem& system,
     return window;
 }
 
-Win32Window::Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel)
-    : system_(system), client_(client), topLevel_(topLevel) {}
+Win32Window::Win32Window(FontCache& fonts, const WindowSystem& colours, WindowClient& client,
+                         bool topLevel)
+    : fonts_(fonts), colours_(colours), client_(client), topLevel_(topLevel) {}
 
 void Win32Window::Created(HWND made) {
     if (made == nullptr) {
@@ -301,12 +301,12 @@ void Win32Window::Paint() {
         }
     }
     if (!doubleBuffered_ || offscreen_ == nullptr) {
-        GdiCanvas canvas(paint.Dc(), system_.Fonts(), system_);
+        GdiCanvas canvas(paint.Dc(), fonts_, colours_);
         client_.PaintWindow(canvas, area);
         return;
     }
     // Compose off-screen; the screen gets one copy.
-    GdiCanvas canvas(offscreen_->Dc(), system_.Fonts(), system_);
+    GdiCanvas canvas(offscreen_->Dc(), fonts_, colours_);
     client_.PaintWindow(canvas, area);
     BitBlt(paint.Dc(), area.left, area.top, area.Width(), area.Height(), offscreen_->Dc(),
            area.left, area.top, SRCCOPY);

@@ -7,18 +7,19 @@
 
 namespace vc {
 
-class Win32WindowSystem;
+class FontCache;
 
-// A native window that hands painting and clicks to the control that owns it.
+// A native window that hands painting and clicks to the control that owns it. The fonts and
+// colours it paints with belong to the window system that made it, which outlives it.
 class Win32Window final : public NativeWindow {
   public:
-    static std::unique_ptr<Win32Window> CreateTopLevel(Win32WindowSystem& system,
-                                                       HINSTANCE instance, WindowClient& client,
-                                                       const TopLevelStyle& style,
-                                                       const Rect& bounds);
-    static std::unique_ptr<Win32Window> CreateChild(Win32WindowSystem& system, HINSTANCE instance,
+    static std::unique_ptr<Win32Window> CreateTopLevel(
+        HINSTANCE instance, HWND owner, FontCache& fonts, const WindowSystem& colours,
+        WindowClient& client, const TopLevelStyle& style, const Rect& bounds);
+    static std::unique_ptr<Win32Window> CreateChild(HINSTANCE instance, HWND parent,
+                                                    FontCache& fonts, const WindowSystem& colours,
                                                     WindowClient& client,
-                                                    const std::string& className, HWND parent,
+                                                    const std::string& className,
                                                     const Rect& bounds);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
@@ -38,7 +39,7 @@ class Win32Window final : public NativeWindow {
     void Show() override;
 
   private:
-    Win32Window(Win32WindowSystem& system, WindowClient& client, bool topLevel);
+    Win32Window(FontCache& fonts, const WindowSystem& colours, WindowClient& client, bool topLevel);
     // EOutOfResources when CreateWindowExW made no window.
     void Created(HWND made);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,7 +47,8 @@ class Win32Window final : public NativeWindow {
     void Paint();
     LRESULT MouseButton(TMouseButton button, bool down, LPARAM lParam);
 
-    Win32WindowSystem& system_;
+    FontCache& fonts_;
+    const WindowSystem& colours_;
     WindowClient& client_;
     bool topLevel_;
     HWND handle_ = nullptr;

@@ -75,15 +75,16 @@ int Win32WindowSystem::RunMessageLoop() {
 std::unique_ptr<NativeWindow> Win32WindowSystem::CreateTopLevel(WindowClient& client,
                                                                 const TopLevelStyle& style,
                                                                 const Rect& bounds) {
-    return Win32Window::CreateTopLevel(*this, instance_, client, style, bounds);
+    return Win32Window::CreateTopLevel(instance_, application_, fonts_, *this, client, style,
+                                       bounds);
 }
 
 std::unique_ptr<NativeWindow> Win32WindowSystem::CreateChild(WindowClient& client,
                                                              const std::string& className,
                                                              NativeWindow& parent,
                                                              const Rect& bounds) {
-    return Win32Window::CreateChild(*this, instance_, client, className,
-                                    static_cast<Win32Window&>(parent).Handle(), bounds);
+    return Win32Window::CreateChild(instance_, static_cast<Win32Window&>(parent).Handle(), fonts_,
+                                    *this, client, className, bounds);
 }
 
 std::unique_ptr<TimerHandle> Win32WindowSystem::StartTimer(int intervalMs,

@@ -42,7 +42,6 @@ class Win32WindowSystem final : public WindowSystem {
     Desktop& TheDesktop() override { return desktop_; }
     NotificationArea& Notifications() override { return notifications_; }
 
-    FontCache& Fonts() { return fonts_; }
     void FireTimer(UINT_PTR id);
     void ForgetTimer(UINT_PTR id);
 
