@@ -45,9 +45,9 @@ struct SettingDefinition {
     std::int32_t least = std::numeric_limits<std::int32_t>::min();
 };
 
-// Load order: seventeen keys in five sections. The last four are extras that only the user
-// writes, as "BMP".
-inline constexpr std::array<SettingDefinition, 17> kSettings{{
+// Load order, one row per key in the order of SettingKey. The extras after "BMP" are written
+// only by the user, as "BMP" is.
+inline constexpr auto kSettings = std::to_array<SettingDefinition>({
     {SettingKey::XPos, "VeltriaTime", "XPos", ValueKind::Integer, "0"},
     {SettingKey::YPos, "VeltriaTime", "YPos", ValueKind::Integer, "0"},
     {SettingKey::Hour24, "VeltriaTime", "24Hour", ValueKind::Flag, "1"},
@@ -65,10 +65,11 @@ inline constexpr std::array<SettingDefinition, 17> kSettings{{
     {SettingKey::AlertDawn, "Alert", "Dawn", ValueKind::Flag, "0"},
     {SettingKey::AlertLead, "Alert", "Lead", ValueKind::Integer, "60", 0},
     {SettingKey::ShotNotice, "ScreenShot", "Notice", ValueKind::Flag, "0"},
-}};
+});
 
-// Save order: twelve keys; "BMP" and the extras are only ever written by the user.
-inline constexpr std::array<SettingKey, 12> kSaveOrder{
+// Save order: the keys the clock writes; "BMP" and the extras are only ever written by the
+// user.
+inline constexpr std::array kSaveOrder{
     SettingKey::XPos,      SettingKey::YPos,       SettingKey::VTimeColor, SettingKey::Hour24,
     SettingKey::ShowRTime, SettingKey::RTimeColor, SettingKey::DayOrNight, SettingKey::DefaultColor,
     SettingKey::DayColor,  SettingKey::NightColor, SettingKey::CtrlPSave,  SettingKey::SaveFolder,
@@ -97,7 +98,7 @@ std::string SettingsPathFor(std::string_view programPath, LeadByteTest isLeadByt
 void LoadSettings(Profile& profile, SettingsPlaces& places,
                   const std::function<PathKind(const std::string&)>& kindOf);
 
-// Writes the twelve keys in save order and flushes. The first write that fails raises
+// Writes the keys of kSaveOrder in that order and flushes. The first write that fails raises
 // EIniFileException naming `settingsPath`; the keys after it are not attempted.
 void SaveSettings(Profile& profile, const SettingsPlaces& places, const std::string& settingsPath);
 
