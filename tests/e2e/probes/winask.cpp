@@ -1,6 +1,6 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
-// texts, child windows, the foreground, the documents folder; posts a message on request,
-// or waits until a window's thread has answered one.
+// texts, child windows, the foreground, the documents folder, where a window's painted parts
+// lie; posts a message on request, or waits until a window's thread has answered one.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <shlobj.h>
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "utf8_text.h"
@@ -229,12 +230,169 @@ int Post(char** argv) {
 
 // A window's thread answers a sent message only from its message loop, where Wine first
 // reads the X events waiting for it: what the display sent before is then handled.
-int Sync(char** argv) {
+//   sync HWND | sync CLASS TITLE | sync-at X Y (the top-level window at that screen point)
+int Sync(int argc, char** argv) {
+    HWND window = nullptr;
+    if (std::strcmp(argv[1], "sync-at") == 0) {
+        const POINT point{std::strtol(argv[2], nullptr, 10), std::strtol(argv[3], nullptr, 10)};
+        window = GetAncestor(WindowFromPoint(point), GA_ROOT);
+    } else {
+        window = argc > 3 ? FindTop(argv[2], argv[3]) : ParseHandle(argv[2]);
+    }
+    if (window == nullptr) {
+        std::printf("found=0\n");
+        return 1;
+    }
     DWORD_PTR result = 0;
     const LRESULT answered =
-        SendMessageTimeoutW(ParseHandle(argv[2]), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
     std::printf("answered=%d\n", answered != 0 ? 1 : 0);
     return answered != 0 ? 0 : 1;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A quoted layout text ('' stands for a quote) in the half-width cells it takes in CP932,
+// the program's code page: a full-width character takes two.
+int CellsOf(std::string_view quoted) {
+    std::string text;
+    for (std::size_t i = 1; i < quoted.size(); ++i) {
+        if (quoted[i] == '\'') {
+            if (i + 1 < quoted.size() && quoted[i + 1] == '\'') {
+                ++i;
+            } else {
+                break;
+            }
+        }
+        text += quoted[i];
+    }
+    const std::wstring wide = Wide(text.c_str());
+    return WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0,
+                               nullptr, nullptr);
+}
+
+struct Placed {
+    std::string name;
+    long left = 0, top = 0, width = -1, height = -1;
+    bool hasLeft = false, hasTop = false;
+    long originX = 0, originY = 0;  // where the parent's client area starts in the form's
+};
+
+// Each named component of the stored layout that has a place, as NAME=WxH+X+Y from the
+// window's corner (the client area starts at CLIENT in it; a nested control counts from its
+// parent's corner), and NAME_cells for a caption. The form's own Left and Top are where it
+// was designed, not where it runs.
+void PrintLayout(std::string_view text, POINT client) {
+    std::vector<Placed> open;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        const std::string_view line = Trimmed(text.substr(0, newline));
+        text = newline == std::string_view::npos ? std::string_view{} : text.substr(newline + 1);
+        if (line.starts_with("object ")) {
+            Placed placed;
+            const std::string_view header = line.substr(7);
+            const std::size_t colon = header.find(':');
+            if (colon != std::string_view::npos) {
+                placed.name = std::string(Trimmed(header.substr(0, colon)));
+            }
+            if (open.size() > 1) {
+                const Placed& parent = open.back();
+                placed.originX = parent.originX + parent.left;
+                placed.originY = parent.originY + parent.top;
+            }
+            open.push_back(placed);
+            continue;
+        }
+        if (open.empty()) {
+            continue;
+        }
+        if (line == "end") {
+            const Placed placed = open.back();
+            open.pop_back();
+            if (!open.empty() && !placed.name.empty() && placed.hasLeft && placed.hasTop &&
+                placed.width >= 0 && placed.height >= 0) {
+                std::printf("%s=%ldx%ld+%ld+%ld\n", placed.name.c_str(), placed.width,
+                            placed.height, client.x + placed.originX + placed.left,
+                            client.y + placed.originY + placed.top);
+            }
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string value(Trimmed(line.substr(equals + 1)));
+        Placed& placed = open.back();
+        if (key == "Left") {
+            placed.left = std::strtol(value.c_str(), nullptr, 10);
+            placed.hasLeft = true;
+        } else if (key == "Top") {
+            placed.top = std::strtol(value.c_str(), nullptr, 10);
+            placed.hasTop = true;
+        } else if (key == "Width") {
+            placed.width = std::strtol(value.c_str(), nullptr, 10);
+        } else if (key == "Height") {
+            placed.height = std::strtol(value.c_str(), nullptr, 10);
+        } else if (key == "Caption" && !placed.name.empty() && value.starts_with('\'')) {
+            std::printf("%s_cells=%d\n", placed.name.c_str(), CellsOf(value));
+        }
+    }
+}
+
+// layout CLASS TITLE: the window's place, where its client area starts on the screen, and
+// the places of its parts as the running program stores them: the layout resource named
+// after the window's class, read from the program file of the window's process.
+int Layout(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    if (window == nullptr) {
+        std::printf("found=0\n");
+        return 1;
+    }
+    std::printf("found=1\n");
+    PrintWindow("", window);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("client_left=%ld\nclient_top=%ld\n", origin.x, origin.y);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const POINT client{origin.x - outer.left, origin.y - outer.top};
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    const BOOL named = process != nullptr && QueryFullProcessImageNameW(process, 0, path, &length);
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    if (!named) {
+        std::printf("layout_error=no program file (%lu)\n", GetLastError());
+        return 1;
+    }
+    PrintLine("program", path);
+    HMODULE program = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::wstring className = Wide(argv[2]);
+    // RT_RCDATA (10); the macro names it in the build's narrow character set.
+    HRSRC found = program != nullptr
+                      ? FindResourceW(program, className.c_str(), MAKEINTRESOURCEW(10))
+                      : nullptr;
+    HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
+    const char* bytes =
+        loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (bytes == nullptr) {
+        std::printf("layout_error=no layout resource %s\n", argv[2]);
+        return 1;
+    }
+    PrintLayout(std::string_view(bytes, SizeofResource(program, found)), client);
+    FreeLibrary(program);
+    return 0;
 }
 
 int Activate(char** argv) {
@@ -285,7 +443,9 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: winask find CLASS [TITLE] | count CLASS | menu | children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
-                 "activate HWND | sync HWND | documents | list | shell-restart HWND ID\n");
+                 "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
+                 "shell-restart HWND ID | "
+                 "layout CLASS TITLE\n");
     return 2;
 }
 
@@ -323,8 +483,11 @@ int main(int argc, char** argv) {
     if (command == "activate" && argc == 3) {
         return Activate(argv);
     }
-    if (command == "sync" && argc == 3) {
-        return Sync(argv);
+    if ((command == "sync" && (argc == 3 || argc == 4)) || (command == "sync-at" && argc == 4)) {
+        return Sync(argc, argv);
+    }
+    if (command == "layout" && argc == 4) {
+        return Layout(argv);
     }
     if (command == "list" && argc == 2) {
         return List();
