@@ -5,6 +5,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +17,19 @@
 #include "utf8_text.h"
 
 namespace {
+
+// The answer, printed once the command is done: a command asked again (wait) prints only the
+// answer it ends with.
+std::string answer;
+
+[[gnu::format(gnu_printf, 1, 2)]] void Say(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    char line[4096];
+    const int length = std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    answer.append(line, length < 0 ? 0 : std::min<std::size_t>(length, sizeof line - 1));
+}
 
 std::wstring TextOf(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -32,7 +47,7 @@ std::wstring ClassOf(HWND window) {
 
 void PrintLine(const char* key, const std::wstring& text) {
     const std::string bytes = Utf8(text);
-    std::printf("%s=%s\n", key, bytes.c_str());
+    Say("%s=%s\n", key, bytes.c_str());
 }
 
 void PrintWindow(const char* prefix, HWND window) {
@@ -40,13 +55,13 @@ void PrintWindow(const char* prefix, HWND window) {
     GetWindowRect(window, &outer);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    std::printf("%shwnd=0x%llx\n", prefix,
-                static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
-    std::printf("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
-    std::printf("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
-                outer.bottom - outer.top);
-    std::printf("%svisible=%d\n%sprocess=%lu\n", prefix, IsWindowVisible(window) ? 1 : 0, prefix,
-                static_cast<unsigned long>(process));
+    Say("%shwnd=0x%llx\n", prefix,
+        static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
+    Say("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
+    Say("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
+        outer.bottom - outer.top);
+    Say("%svisible=%d\n%sprocess=%lu\n", prefix, IsWindowVisible(window) ? 1 : 0, prefix,
+        static_cast<unsigned long>(process));
 }
 
 struct Search {
@@ -88,10 +103,10 @@ int Find(int argc, char** argv) {
         window = !visible.empty() ? visible.front() : !all.empty() ? all.front() : nullptr;
     }
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", window);
     PrintLine("title", TextOf(window));
     return 0;
@@ -99,15 +114,15 @@ int Find(int argc, char** argv) {
 
 // count CLASS: top-level windows of the class, all and visible.
 int Count(char** argv) {
-    std::printf("count=%zu\n", TopLevel(argv[2], false).size());
-    std::printf("visible_count=%zu\n", TopLevel(argv[2], true).size());
+    Say("count=%zu\n", TopLevel(argv[2], false).size());
+    Say("visible_count=%zu\n", TopLevel(argv[2], true).size());
     return 0;
 }
 
 // menu: the shown popup menu's window; exits 1 while none is shown.
 int Menu() {
     const auto shown = TopLevel("#32768", true);
-    std::printf("count=%zu\n", shown.size());
+    Say("count=%zu\n", shown.size());
     if (shown.empty()) {
         return 1;
     }
@@ -133,26 +148,26 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
 int ChildrenOf(char** argv) {
     HWND parent = FindTop(argv[2], argv[3]);
     if (parent == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
     Children search{Wide(argv[4]), {}};
     EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
-    std::printf("found=1\ncount=%zu\n", search.found.size());
+    Say("found=1\ncount=%zu\n", search.found.size());
     for (std::size_t i = 0; i < search.found.size(); ++i) {
         const std::string prefix = "child_" + std::to_string(i) + "_";
-        std::printf("child_%zu=0x%llx\n", i,
-                    static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found[i])));
+        Say("child_%zu=0x%llx\n", i,
+            static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found[i])));
         PrintLine((prefix + "class").c_str(), ClassOf(search.found[i]));
         RECT outer{};
         GetWindowRect(search.found[i], &outer);
-        std::printf("%srect=%ldx%ld+%ld+%ld\n", prefix.c_str(), outer.right - outer.left,
-                    outer.bottom - outer.top, outer.left, outer.top);
-        std::printf("%svisible=%d\n", prefix.c_str(), IsWindowVisible(search.found[i]) ? 1 : 0);
+        Say("%srect=%ldx%ld+%ld+%ld\n", prefix.c_str(), outer.right - outer.left,
+            outer.bottom - outer.top, outer.left, outer.top);
+        Say("%svisible=%d\n", prefix.c_str(), IsWindowVisible(search.found[i]) ? 1 : 0);
     }
     if (!search.found.empty()) {
-        std::printf("last=0x%llx\n", static_cast<unsigned long long>(
-                                         reinterpret_cast<ULONG_PTR>(search.found.back())));
+        Say("last=0x%llx\n",
+            static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found.back())));
     }
     return 0;
 }
@@ -172,15 +187,15 @@ BOOL CALLBACK CollectTexts(HWND window, LPARAM context) {
 int Dialog(char** argv) {
     HWND dialog = FindTop("#32770", argv[2]);
     if (dialog == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", dialog);
     PrintLine("title", TextOf(dialog));
     std::vector<std::wstring> texts;
     EnumChildWindows(dialog, CollectTexts, reinterpret_cast<LPARAM>(&texts));
-    std::printf("texts=%zu\n", texts.size());
+    Say("texts=%zu\n", texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         PrintLine(("text_" + std::to_string(i)).c_str(), texts[i]);
     }
@@ -193,10 +208,10 @@ int Dialog(char** argv) {
 int Foreground() {
     HWND window = GetForegroundWindow();
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", window);
     PrintLine("class", ClassOf(window));
     PrintLine("title", TextOf(window));
@@ -215,7 +230,7 @@ int ShellRestart(char** argv) {
     const BOOL deleted = Shell_NotifyIconW(NIM_DELETE, &icon);
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     const BOOL broadcast = PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
-    std::printf("deleted=%d\nbroadcast=%d\n", deleted ? 1 : 0, broadcast ? 1 : 0);
+    Say("deleted=%d\nbroadcast=%d\n", deleted ? 1 : 0, broadcast ? 1 : 0);
     return deleted && broadcast ? 0 : 1;
 }
 
@@ -224,7 +239,7 @@ int Post(char** argv) {
         PostMessageW(ParseHandle(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                      static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
                      static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
-    std::printf("posted=%d\n", posted ? 1 : 0);
+    Say("posted=%d\n", posted ? 1 : 0);
     return posted ? 0 : 1;
 }
 
@@ -240,13 +255,17 @@ int Sync(int argc, char** argv) {
         window = argc > 3 ? FindTop(argv[2], argv[3]) : ParseHandle(argv[2]);
     }
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
     DWORD_PTR result = 0;
     const LRESULT answered =
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
-    std::printf("answered=%d\n", answered != 0 ? 1 : 0);
+    Say("answered=%d\n", answered != 0 ? 1 : 0);
+    if (answered == 0 && !IsWindow(window)) {
+        // Gone while asked: a window closing as the keys came, as a journey may mean it to.
+        Say("found=0\n");
+    }
     return answered != 0 ? 0 : 1;
 }
 
@@ -317,9 +336,9 @@ void PrintLayout(std::string_view text, POINT client) {
             open.pop_back();
             if (!open.empty() && !placed.name.empty() && placed.hasLeft && placed.hasTop &&
                 placed.width >= 0 && placed.height >= 0) {
-                std::printf("%s=%ldx%ld+%ld+%ld\n", placed.name.c_str(), placed.width,
-                            placed.height, client.x + placed.originX + placed.left,
-                            client.y + placed.originY + placed.top);
+                Say("%s=%ldx%ld+%ld+%ld\n", placed.name.c_str(), placed.width, placed.height,
+                    client.x + placed.originX + placed.left,
+                    client.y + placed.originY + placed.top);
             }
             continue;
         }
@@ -341,7 +360,7 @@ void PrintLayout(std::string_view text, POINT client) {
         } else if (key == "Height") {
             placed.height = std::strtol(value.c_str(), nullptr, 10);
         } else if (key == "Caption" && !placed.name.empty() && value.starts_with('\'')) {
-            std::printf("%s_cells=%d\n", placed.name.c_str(), CellsOf(value));
+            Say("%s_cells=%d\n", placed.name.c_str(), CellsOf(value));
         }
     }
 }
@@ -352,14 +371,14 @@ void PrintLayout(std::string_view text, POINT client) {
 int Layout(char** argv) {
     HWND window = FindTop(argv[2], argv[3]);
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", window);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
-    std::printf("client_left=%ld\nclient_top=%ld\n", origin.x, origin.y);
+    Say("client_left=%ld\nclient_top=%ld\n", origin.x, origin.y);
     RECT outer{};
     GetWindowRect(window, &outer);
     const POINT client{origin.x - outer.left, origin.y - outer.top};
@@ -373,7 +392,7 @@ int Layout(char** argv) {
         CloseHandle(process);
     }
     if (!named) {
-        std::printf("layout_error=no program file (%lu)\n", GetLastError());
+        Say("layout_error=no program file (%lu)\n", GetLastError());
         return 1;
     }
     PrintLine("program", path);
@@ -387,7 +406,7 @@ int Layout(char** argv) {
     const char* bytes =
         loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (bytes == nullptr) {
-        std::printf("layout_error=no layout resource %s\n", argv[2]);
+        Say("layout_error=no layout resource %s\n", argv[2]);
         return 1;
     }
     PrintLayout(std::string_view(bytes, SizeofResource(program, found)), client);
@@ -397,17 +416,17 @@ int Layout(char** argv) {
 
 int Activate(char** argv) {
     const BOOL done = SetForegroundWindow(ParseHandle(argv[2]));
-    std::printf("activated=%d\n", done ? 1 : 0);
+    Say("activated=%d\n", done ? 1 : 0);
     return done ? 0 : 1;
 }
 
 int Documents() {
     wchar_t path[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintLine("path", path);
     // The same folder through its item list, the older way programs ask for it.
     LPITEMIDLIST list = nullptr;
@@ -425,11 +444,11 @@ int Documents() {
 BOOL CALLBACK PrintTop(HWND window, LPARAM) {
     RECT outer{};
     GetWindowRect(window, &outer);
-    std::printf("window=0x%llx %s '%s' %ldx%ld+%ld+%ld %s\n",
-                static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)),
-                Utf8(ClassOf(window)).c_str(), Utf8(TextOf(window)).c_str(),
-                outer.right - outer.left, outer.bottom - outer.top, outer.left, outer.top,
-                IsWindowVisible(window) ? "visible" : "hidden");
+    Say("window=0x%llx %s '%s' %ldx%ld+%ld+%ld %s\n",
+        static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)),
+        Utf8(ClassOf(window)).c_str(), Utf8(TextOf(window)).c_str(), outer.right - outer.left,
+        outer.bottom - outer.top, outer.left, outer.top,
+        IsWindowVisible(window) ? "visible" : "hidden");
     return TRUE;
 }
 
@@ -445,13 +464,11 @@ int Usage() {
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
                  "shell-restart HWND ID | "
-                 "layout CLASS TITLE\n");
+                 "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ...\n");
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc < 2) {
         return Usage();
     }
@@ -496,4 +513,34 @@ int main(int argc, char** argv) {
         return Documents();
     }
     return Usage();
+}
+
+// wait SECONDS COMMAND ARGS...: asks again until the command answers (exits 0);
+// wait-gone SECONDS COMMAND ARGS...: until it finds nothing (exits 1). One program asking
+// many times costs far less than as many programs. Exits 3 when the time is up first.
+int Wait(int argc, char** argv) {
+    const bool gone = std::strcmp(argv[1], "wait-gone") == 0;
+    const ULONGLONG deadline = GetTickCount64() + std::strtoul(argv[2], nullptr, 10) * 1000ull;
+    for (;;) {
+        answer.clear();
+        const int status = Run(argc - 2, argv + 2);
+        if (status == 2 || (gone ? status == 1 : status == 0)) {
+            return gone && status == 1 ? 0 : status;
+        }
+        if (GetTickCount64() >= deadline) {
+            return 3;
+        }
+        Sleep(50);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status =
+        argc > 3 && (std::strcmp(argv[1], "wait") == 0 || std::strcmp(argv[1], "wait-gone") == 0)
+            ? Wait(argc, argv)
+            : Run(argc, argv);
+    std::fputs(answer.c_str(), stdout);
+    return status;
 }
