@@ -20,9 +20,10 @@ e2e_expect "owner's extended style" "${PROBE[owner_exstyle]}" 0x00000080
 e2e_expect "owner hidden" "${PROBE[owner_visible]}" 0
 
 # Clicks and keys change nothing yet: the strip stays where it is, on top.
-session_click $((PROBE[left] + 80)) $((PROBE[top] + 20))
+e2e_centre $E2E_GAME_LINE
+session_click $CENTRE_X $CENTRE_Y
 session_key x ctrl+p Escape
-sleep 0.5
+e2e_clock_settled
 before="${PROBE[left]},${PROBE[top]}"
 session_probe TFormVT555 VeltriaClock || session_fail "the strip went away after a click"
 e2e_expect "position after a click and keys" "${PROBE[left]},${PROBE[top]}" "$before"
