@@ -32,10 +32,10 @@ for round in 1 2; do
 done
 e2e_clock_settled
 session_shot "$E2E_OUT/after.png" "175x38+300+200"
-# The date part of the game line (its seconds move on: the first ten cells) is drawn in the
+# The date of the game line (its seconds move on: the first ten cells) is drawn in the
 # colour it had.
-e2e_part $E2E_GAME_LINE
-date="$((10 * PART_CELL))x$PART_H+$PART_X+$PART_Y"
+e2e_place $E2E_GAME_LINE
+date="$((10 * PLACE_CELL))x$PLACE_H+$PLACE_X+$PLACE_Y"
 convert "$E2E_OUT/before.png" -crop "$date" +repage "$E2E_OUT/date-before.png"
 convert "$E2E_OUT/after.png" -crop "$date" +repage "$E2E_OUT/date-after.png"
 e2e_expect "pixels of the game line's date changed by the cancelled dialogs" \

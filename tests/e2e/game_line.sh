@@ -9,16 +9,16 @@ session_start_clock "2026-03-01 00:00:24"
 session_wait_window TFormVT555 VeltriaClock
 e2e_clock_settled
 
-e2e_part $E2E_GAME_LINE
-line_x=$((PROBE[left] + PART_X)) line_y=$((PROBE[top] + PART_Y))
+e2e_place $E2E_GAME_LINE
+line_x=$((PROBE[left] + PLACE_X)) line_y=$((PROBE[top] + PLACE_Y))
 date_cells=20 # "555年03月008日  00:0"
 seconds_cell=22
 
 session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
-session_shot "$E2E_OUT/date.png" "$((date_cells * PART_CELL))x$PART_H+$line_x+$line_y"
+session_shot "$E2E_OUT/date.png" "$((date_cells * PLACE_CELL))x$PLACE_H+$line_x+$line_y"
 e2e_same_picture "game date and hour" "$E2E_OUT/date.png" \
     "$E2E_DIR/reference/game-line-2026-03-01-0024.png"
 
 e2e_changes "the game seconds" \
-    "$((2 * PART_CELL))x$PART_H+$((line_x + seconds_cell * PART_CELL))+$line_y"
+    "$((2 * PLACE_CELL))x$PLACE_H+$((line_x + seconds_cell * PLACE_CELL))+$line_y"
 echo "strip: $E2E_OUT/strip.png"

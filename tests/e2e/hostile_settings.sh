@@ -55,7 +55,7 @@ rgb() {
     echo "$((16#${1:4:2})),$((16#${1:2:2})),$((16#${1:0:2}))"
 }
 
-# line_drawn NAME GEOMETRY COLOUR: that part of the strip shot holds more than 50 pixels
+# line_drawn NAME GEOMETRY COLOUR: that piece of the strip shot holds more than 50 pixels
 # of the text colour (r,g,b) and more than 50 unlike the band.
 line_drawn() {
     local line=$E2E_OUT/$ROW/$1.png unlike
@@ -72,19 +72,19 @@ strip_painted() {
     local shot=$E2E_OUT/$ROW/strip.png band band_y beside right=$((PROBE[width] - 5))
     session_shot "$shot" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
     # Right of the game line and below it, at the band's last row but one.
-    e2e_part $E2E_GAME_LINE
-    beside=$((PART_X + PART_W + 10))
-    e2e_part $E2E_BAND
-    band_y=$((PART_Y + PART_H / 2))
-    band=$(e2e_pixel "$shot" $beside $((PART_Y + PART_H - 2)))
+    e2e_place $E2E_GAME_LINE
+    beside=$((PLACE_X + PLACE_W + 10))
+    e2e_place $E2E_BAND
+    band_y=$((PLACE_Y + PLACE_H / 2))
+    band=$(e2e_pixel "$shot" $beside $((PLACE_Y + PLACE_H - 2)))
     [ "$band" = "$BAND" ] || { STRIP_WHY="the band is $band, expected $BAND"; return 1; }
-    e2e_part $E2E_GAME_LINE
-    line_drawn game-line "${PART_W}x$PART_H+$PART_X+$PART_Y" "$GAME_TEXT" || return 1
+    e2e_place $E2E_GAME_LINE
+    line_drawn game-line "${PLACE_W}x$PLACE_H+$PLACE_X+$PLACE_Y" "$GAME_TEXT" || return 1
     [ "${PROBE[width]}" = 350 ] || return 0
     band=$(e2e_pixel "$shot" $right $band_y)
     [ "$band" = "$BAND" ] || { STRIP_WHY="the band beside the real line is $band"; return 1; }
-    e2e_part $E2E_REAL_LINE
-    line_drawn real-line "${PART_W}x$PART_H+$PART_X+$PART_Y" "$REAL_TEXT"
+    e2e_place $E2E_REAL_LINE
+    line_drawn real-line "${PLACE_W}x$PLACE_H+$PLACE_X+$PLACE_Y" "$REAL_TEXT"
 }
 
 strip_mapped() { xdotool search --onlyvisible --name '^VeltriaClock$' >/dev/null 2>&1; }

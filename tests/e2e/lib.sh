@@ -204,44 +204,45 @@ e2e_wait_exit() {
     SESSION_PIDS=("${kept[@]}")
 }
 
-# e2e_strip_layout: where the clock's parts are painted, as the running exe stores its
-# layout: LAYOUT[NAME] is a part's WxH+X+Y from the strip's top-left corner (the window's),
-# LAYOUT[NAME_cells] a caption's width in half-width cells. The parts do not move with the
-# strip, so one answer serves the whole journey.
+# e2e_strip_layout: where the clock's components are painted, as the running exe stores its
+# layout: LAYOUT[NAME] is a component's WxH+X+Y from the strip's top-left corner (the
+# window's), LAYOUT[NAME_cells] a caption's width in half-width cells. The components do not
+# move with the strip, so one answer serves the whole journey.
 declare -gA LAYOUT
 e2e_strip_layout() {
     local key
-    e2e_wait_ask 10 "the clock tells no layout of its parts" layout TFormVT555 VeltriaClock
+    e2e_wait_ask 10 "the clock tells no layout of its components" layout TFormVT555 VeltriaClock
     LAYOUT=()
     for key in "${!ASK[@]}"; do
         LAYOUT[$key]=${ASK[$key]}
     done
 }
 
-# e2e_part NAME: PART_W, PART_H, PART_X, PART_Y of that part (in the strip), and PART_CELL,
-# the width of one half-width cell of its caption when it has one.
-e2e_part() {
+# e2e_place NAME: PLACE_W, PLACE_H, PLACE_X, PLACE_Y of that component (in the strip), and
+# PLACE_CELL, the width of one half-width cell of its caption when it has one.
+e2e_place() {
     [ -n "${LAYOUT[client_left]:-}" ] || e2e_strip_layout
-    [ -n "${LAYOUT[$1]:-}" ] || session_fail "the clock's layout has no part $1"
-    IFS='x+' read -r PART_W PART_H PART_X PART_Y <<<"${LAYOUT[$1]}"
-    PART_CELL=$((PART_W / ${LAYOUT[$1_cells]:-1}))
+    [ -n "${LAYOUT[$1]:-}" ] || session_fail "the clock's layout has no component $1"
+    IFS='x+' read -r PLACE_W PLACE_H PLACE_X PLACE_Y <<<"${LAYOUT[$1]}"
+    PLACE_CELL=$((PLACE_W / ${LAYOUT[$1_cells]:-1}))
 }
 
-# The parts the journeys use: the corner button that opens the menu, the game line and the
-# real-time line, the band behind them.
+# The components the journeys use: the corner button that opens the menu, the game line and
+# the real-time line, the band behind them.
 E2E_BUTTON=PanelX E2E_GAME_LINE=Label_VTime E2E_REAL_LINE=Label_RTime E2E_BAND=Image_BG
 
-# e2e_centre NAME: CENTRE_X, CENTRE_Y, the screen point at the part's centre on the strip
+# e2e_centre NAME: CENTRE_X, CENTRE_Y, the screen point at the component's centre on the strip
 # where PROBE last saw it.
 e2e_centre() {
-    e2e_part "$1"
-    CENTRE_X=$((PROBE[left] + PART_X + PART_W / 2)) CENTRE_Y=$((PROBE[top] + PART_Y + PART_H / 2))
+    e2e_place "$1"
+    CENTRE_X=$((PROBE[left] + PLACE_X + PLACE_W / 2))
+    CENTRE_Y=$((PROBE[top] + PLACE_Y + PLACE_H / 2))
 }
 
-# e2e_crop NAME: the part as WxH+X+Y on the screen, where PROBE last saw the strip.
+# e2e_crop NAME: the component as WxH+X+Y on the screen, where PROBE last saw the strip.
 e2e_crop() {
-    e2e_part "$1"
-    echo "${PART_W}x${PART_H}+$((PROBE[left] + PART_X))+$((PROBE[top] + PART_Y))"
+    e2e_place "$1"
+    echo "${PLACE_W}x${PLACE_H}+$((PROBE[left] + PLACE_X))+$((PROBE[top] + PLACE_Y))"
 }
 
 # e2e_open_menu: clicks the strip's corner button and waits for its menu; ASK then holds

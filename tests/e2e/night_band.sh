@@ -11,8 +11,8 @@ session_wait_window TFormVT555 VeltriaClock
 
 # A point of the band right of the text and below it: its row but one at the bottom, near
 # the strip's right end.
-e2e_part $E2E_BAND
-band_x=$((PROBE[width] - 5)) band_y=$((PART_Y + PART_H - 2))
+e2e_place $E2E_BAND
+band_x=$((PROBE[width] - 5)) band_y=$((PLACE_Y + PLACE_H - 2))
 band_is() {
     session_shot "$E2E_OUT/strip-$1.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
     BAND_COLOUR=$(e2e_pixel "$E2E_OUT/strip-$1.png" $band_x $band_y)

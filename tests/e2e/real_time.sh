@@ -22,14 +22,14 @@ e2e_clock_settled
 strip="${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
 session_shot "$E2E_OUT/strip-350.png" "$strip"
 # The band's middle row, at the right end and between the two lines.
-e2e_part $E2E_BAND
-band_y=$((PART_Y + PART_H / 2))
-e2e_part $E2E_GAME_LINE
-game_line_end=$((PART_X + PART_W))
-e2e_part $E2E_REAL_LINE
+e2e_place $E2E_BAND
+band_y=$((PLACE_Y + PLACE_H / 2))
+e2e_place $E2E_GAME_LINE
+game_line_end=$((PLACE_X + PLACE_W))
+e2e_place $E2E_REAL_LINE
 band=$(e2e_pixel "$E2E_OUT/strip-350.png" $((PROBE[width] - 5)) $band_y)
 e2e_expect "band beside the real line" \
-    "$(e2e_pixel "$E2E_OUT/strip-350.png" $(((game_line_end + PART_X) / 2)) $band_y)" "$band"
+    "$(e2e_pixel "$E2E_OUT/strip-350.png" $(((game_line_end + PLACE_X) / 2)) $band_y)" "$band"
 real_line=$(e2e_crop $E2E_REAL_LINE)
 session_shot "$E2E_OUT/real-line-1.png" "$real_line"
 written=$(e2e_pixels_unlike "$E2E_OUT/real-line-1.png" "$band")

@@ -20,11 +20,11 @@ expect_strip_at() {
 }
 
 # The corner button and the game line, from the strip's corner.
-e2e_part $E2E_BUTTON
-button="${PART_W}x$PART_H" button_x=$PART_X button_y=$PART_Y
-button_centre_x=$((PART_X + PART_W / 2)) button_centre_y=$((PART_Y + PART_H / 2))
-e2e_part $E2E_GAME_LINE
-line_centre_x=$((PART_X + PART_W / 2)) line_centre_y=$((PART_Y + PART_H / 2))
+e2e_place $E2E_BUTTON
+button="${PLACE_W}x$PLACE_H" button_x=$PLACE_X button_y=$PLACE_Y
+button_centre_x=$((PLACE_X + PLACE_W / 2)) button_centre_y=$((PLACE_Y + PLACE_H / 2))
+e2e_place $E2E_GAME_LINE
+line_centre_x=$((PLACE_X + PLACE_W / 2)) line_centre_y=$((PLACE_Y + PLACE_H / 2))
 
 # button_shot NAME: the corner button as the screen shows it, once the clock has seen where
 # the pointer is (its look follows the pointer) and painted that.

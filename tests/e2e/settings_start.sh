@@ -17,7 +17,7 @@ e2e_clock_settled
 e2e_expect "position (pulled back onto the 768-px desktop)" "${PROBE[left]},${PROBE[top]}" "100,730"
 e2e_expect "size with the real time" "${PROBE[width]}x${PROBE[height]}" "350x38"
 session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
-e2e_part $E2E_BAND
+e2e_place $E2E_BAND
 e2e_expect "band colour at the right end" \
-    "$(convert "$E2E_OUT/strip.png" -format "%[pixel:p{$((PROBE[width] - 5)),$((PART_Y + PART_H / 2))}]" info:)" \
+    "$(convert "$E2E_OUT/strip.png" -format "%[pixel:p{$((PROBE[width] - 5)),$((PLACE_Y + PLACE_H / 2))}]" info:)" \
     "srgb(0,32,96)"

@@ -10,8 +10,8 @@ e2e_clock_settled
 
 session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
 # From the game line's corner to the strip's right edge, as high as the line.
-e2e_part $E2E_GAME_LINE
-labels="rectangle $PART_X,$PART_Y $((PROBE[width] - 1)),$((PART_Y + PART_H - 1))"
+e2e_place $E2E_GAME_LINE
+labels="rectangle $PLACE_X,$PLACE_Y $((PROBE[width] - 1)),$((PLACE_Y + PLACE_H - 1))"
 convert "$E2E_OUT/strip.png" -fill black -draw "$labels" "$E2E_OUT/strip-masked.png"
 convert "$E2E_DIR/../form/golden/designed-175.png" -fill black -draw "$labels" \
     "$E2E_OUT/render-masked.png"

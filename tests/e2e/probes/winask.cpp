@@ -1,5 +1,5 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
-// texts, child windows, the foreground, the documents folder, where a window's painted parts
+// texts, child windows, the foreground, the documents folder, where a window's painted components
 // lie; posts a message on request, or waits until a window's thread has answered one.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <shlobj.h>
@@ -366,7 +366,7 @@ void PrintLayout(std::string_view text, POINT client) {
 }
 
 // layout CLASS TITLE: the window's place, where its client area starts on the screen, and
-// the places of its parts as the running program stores them: the layout resource named
+// the places of its components as the running program stores them: the layout resource named
 // after the window's class, read from the program file of the window's process.
 int Layout(char** argv) {
     HWND window = FindTop(argv[2], argv[3]);
