@@ -114,6 +114,7 @@ show_row() {
     fi
     BAND=$(rgb "$4") GAME_TEXT=$(rgb "${5:-FFFFFF}") REAL_TEXT=$(rgb "${6:-FFFFFF}")
     local start
+    e2e_clock_gone
     start=$(e2e_now_ms)
     session_start_clock
     CLOCK=${SESSION_PIDS[-1]}

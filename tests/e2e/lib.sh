@@ -121,6 +121,13 @@ e2e_settled() {
 # e2e_clock_settled: the same for the clock's strip.
 e2e_clock_settled() { e2e_settled TFormVT555 VeltriaClock; }
 
+# e2e_clock_gone: no clock window is left. A clock that has just quit may show its window a
+# moment after its process has ended; a start then would take it for a running clock, raise
+# it and end.
+e2e_clock_gone() {
+    e2e_wait_ask_fails 10 "a clock window stayed after the clock ended" find TFormVT555 VeltriaClock
+}
+
 # e2e_keys_reached: the window under the pointer, which takes the keys without a window
 # manager, has read the keys typed so far: the system's key state holds them. A window that
 # went away meanwhile reads nothing more.
@@ -438,12 +445,23 @@ e2e_count_shots() {
     e2e_shots "$1" | grep -c . || true
 }
 
-# e2e_keys KEY_ACTIONS...: xdotool's keydown/keyup actions, then the keys have reached the
-# system and the clock has looked at them (it does every 10 ms, in its own thread).
+# e2e_keys_seen: the keys typed so far have reached the system (e2e_keys_reached) and the
+# clock has looked at them (e2e_clock_settled: it looks every 10 ms, in its own thread). One
+# winask does the first two asks.
+e2e_keys_seen() {
+    local x y
+    read -r x y < <(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd' ')
+    e2e_ask sync-at "$x" "$y" + sync TFormVT555 VeltriaClock ||
+        { [ "${ASK[found]:-}" = 0 ] && e2e_ask sync TFormVT555 VeltriaClock; } ||
+        session_fail "the window at $x,$y or the clock does not answer"
+    e2e_ask sync TFormVT555 VeltriaClock || session_fail "the clock does not answer"
+}
+
+# e2e_keys KEY_ACTIONS...: xdotool's keydown/keyup actions, then e2e_keys_seen. A screenshot
+# the keys give is written whole by then: the clock writes it in the look that sees them.
 e2e_keys() {
     xdotool "$@"
-    e2e_keys_reached
-    e2e_clock_settled
+    e2e_keys_seen
 }
 
 # e2e_ctrl_p: Ctrl held, P pressed (the clock looks at both down), P and Ctrl released; a
@@ -454,21 +472,18 @@ e2e_ctrl_p() {
 }
 
 # e2e_expect_files_stay WHAT COUNT: after WHAT (keys the clock has looked at, e2e_keys)
-# there are still COUNT screenshot files, JPEG and BMP together. The clock writes a
-# screenshot in the look that sees the keys, before it answers again.
+# there are still COUNT screenshot files, JPEG and BMP together.
 e2e_expect_files_stay() {
-    e2e_clock_settled
     [ "$(e2e_count_shots '*')" = "$2" ] || session_fail "$1 wrote $(e2e_shots | tr '\n' ' ')"
     echo "ok: $1 writes nothing"
 }
 
 e2e_has_shots() { [ "$(e2e_count_shots jpg)" -ge "$1" ]; }
 
-# e2e_wait_shots COUNT: waits (5 s at most) until there are COUNT JPEG screenshots; once the
-# clock answers, the one that wrote the last has ended, and no other is coming.
+# e2e_wait_shots COUNT: after keys the clock has looked at (e2e_keys), waits (5 s at most)
+# until there are COUNT JPEG screenshots; no other is coming.
 e2e_wait_shots() {
     e2e_wait_until 5 "no screenshot number $1 within 5 s ($(e2e_count_shots jpg) there)" \
         e2e_has_shots "$1"
-    e2e_clock_settled
     e2e_expect "JPEG screenshots" "$(e2e_count_shots jpg)" "$1"
 }

@@ -47,6 +47,7 @@ grep -q $'^CtrlP_Save=0\r$' "$E2E_INI" ||
     session_fail "the settings file has no CtrlP_Save=0: $(cat -A "$E2E_INI")"
 echo "ok: the settings file holds CtrlP_Save=0"
 
+e2e_clock_gone
 session_start_clock "2030-01-02 05:00:00"
 session_wait_window TFormVT555 VeltriaClock
 e2e_game_in_front

@@ -87,6 +87,7 @@ stored=$(tr -d '\r' <"$E2E_INI" | grep -E '^[XY]Pos=' | paste -sd' ')
 e2e_expect "stored place after the session" "$stored" "XPos=500 YPos=300"
 cp "$E2E_INI" "$E2E_OUT/settings-after-first-run.ini"
 
+e2e_clock_gone
 session_start_clock
 clock=${SESSION_PIDS[-1]}
 session_wait_window TFormVT555 VeltriaClock

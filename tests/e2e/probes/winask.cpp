@@ -464,7 +464,8 @@ int Usage() {
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
                  "shell-restart HWND ID | "
-                 "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ...\n");
+                 "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
+                 "(commands joined by +: in turn)\n");
     return 2;
 }
 
@@ -521,8 +522,9 @@ int Run(int argc, char** argv) {
 int Wait(int argc, char** argv) {
     const bool gone = std::strcmp(argv[1], "wait-gone") == 0;
     const ULONGLONG deadline = GetTickCount64() + std::strtoul(argv[2], nullptr, 10) * 1000ull;
+    const std::size_t before = answer.size();
     for (;;) {
-        answer.clear();
+        answer.resize(before);
         const int status = Run(argc - 2, argv + 2);
         if (status == 2 || (gone ? status == 1 : status == 0)) {
             return gone && status == 1 ? 0 : status;
@@ -534,13 +536,32 @@ int Wait(int argc, char** argv) {
     }
 }
 
+int RunOrWait(int argc, char** argv) {
+    const bool waits =
+        argc > 3 && (std::strcmp(argv[1], "wait") == 0 || std::strcmp(argv[1], "wait-gone") == 0);
+    return waits ? Wait(argc, argv) : Run(argc, argv);
+}
+
 }  // namespace
 
+// COMMAND ARGS... [+ COMMAND ARGS...]: the commands in turn, until one fails; its status is
+// winask's. One program doing several costs less than as many programs.
 int main(int argc, char** argv) {
-    const int status =
-        argc > 3 && (std::strcmp(argv[1], "wait") == 0 || std::strcmp(argv[1], "wait-gone") == 0)
-            ? Wait(argc, argv)
-            : Run(argc, argv);
+    if (argc < 2) {
+        return Usage();
+    }
+    int status = 0;
+    for (int first = 1; first < argc && status == 0;) {
+        int end = first;
+        while (end < argc && std::strcmp(argv[end], "+") != 0) {
+            ++end;
+        }
+        // The command's own argument vector, with the program's name before it.
+        std::vector<char*> command{argv[0]};
+        command.insert(command.end(), argv + first, argv + end);
+        status = RunOrWait(static_cast<int>(command.size()), command.data());
+        first = end + 1;
+    }
     std::fputs(answer.c_str(), stdout);
     return status;
 }
