@@ -146,9 +146,9 @@ e2e_wait_ask() { e2e_ask wait "$1" "${@:3}" || session_fail "$2"; }
 e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
 
 # session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
-# for the window; PROBE then holds it.
+# for the window to be shown; PROBE then holds it.
 session_wait_window() {
-    e2e_wait_ask "${3:-60}" "no window of class '$1' and caption '$2'" find "$1" "$2"
+    e2e_wait_ask "${3:-60}" "no window of class '$1' and caption '$2' shown" shown "$1" "$2"
     e2e_poll 5 session_probe "$1" "$2" || session_fail "winprobe does not see the window '$2'"
 }
 

@@ -112,6 +112,17 @@ int Find(int argc, char** argv) {
     return 0;
 }
 
+// shown CLASS TITLE: the window, as find tells it; exits 1 unless it is there and visible.
+int Shown(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    Say("found=%d\n", window != nullptr ? 1 : 0);
+    if (window == nullptr) {
+        return 1;
+    }
+    PrintWindow("", window);
+    return IsWindowVisible(window) ? 0 : 1;
+}
+
 // count CLASS: top-level windows of the class, all and visible.
 int Count(char** argv) {
     Say("count=%zu\n", TopLevel(argv[2], false).size());
@@ -460,7 +471,8 @@ int List() {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: winask find CLASS [TITLE] | count CLASS | menu | children CLASS TITLE "
+                 "usage: winask find CLASS [TITLE] | shown CLASS TITLE | count CLASS | menu | "
+                 "children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
                  "shell-restart HWND ID | "
@@ -476,6 +488,9 @@ int Run(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "find" && argc >= 3) {
         return Find(argc, argv);
+    }
+    if (command == "shown" && argc == 4) {
+        return Shown(argv);
     }
     if (command == "count" && argc == 3) {
         return Count(argv);
