@@ -83,6 +83,7 @@ done
 e2e_expect "Dawn lines written" "$(grep -c '^Dawn=' "$E2E_INI")" 0
 
 # A later start a minute before the next dusk tells that one.
+e2e_clock_gone
 session_start_clock "2026-03-01 05:21:50"
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"

@@ -30,10 +30,13 @@ for round in 1 2; do
     e2e_wait_ask_fails 5 "the colour dialog stayed after Escape" dialog Color
     session_probe TFormVT555 VeltriaClock || session_fail "the strip went with the dialog"
 done
-sleep 0.3
+e2e_clock_settled
 session_shot "$E2E_OUT/after.png" "175x38+300+200"
-# The date part of the game line (its seconds move on) is drawn in the colour it had.
-convert "$E2E_OUT/before.png" -crop 60x12+22+13 +repage "$E2E_OUT/date-before.png"
-convert "$E2E_OUT/after.png" -crop 60x12+22+13 +repage "$E2E_OUT/date-after.png"
+# The date of the game line (its seconds move on: the first ten cells) is drawn in the
+# colour it had.
+e2e_place $E2E_GAME_LINE
+date="$((10 * PLACE_CELL))x$PLACE_H+$PLACE_X+$PLACE_Y"
+convert "$E2E_OUT/before.png" -crop "$date" +repage "$E2E_OUT/date-before.png"
+convert "$E2E_OUT/after.png" -crop "$date" +repage "$E2E_OUT/date-after.png"
 e2e_expect "pixels of the game line's date changed by the cancelled dialogs" \
     "$(compare -metric AE "$E2E_OUT/date-before.png" "$E2E_OUT/date-after.png" null: 2>&1 || true)" 0

@@ -12,10 +12,7 @@ mount -t tmpfs -o size=64k,mode=0777 vc-disk-full "$E2E_SHOTS" 2>"$E2E_OUT/mount
     echo "SKIP: cannot mount a small filesystem here: $(cat "$E2E_OUT/mount.log")"
     exit 77
 }
-unmount_shots() {
-    umount "$E2E_SHOTS" 2>/dev/null || umount -l "$E2E_SHOTS" 2>/dev/null || true
-}
-trap 'unmount_shots; session_cleanup' EXIT
+e2e_at_exit "umount '$E2E_SHOTS' 2>/dev/null || umount -l '$E2E_SHOTS' 2>/dev/null"
 
 # All but one page taken: a JPEG of the game (about 4.7 kB) gets 4 kB and no more.
 dd if=/dev/zero of="$E2E_SHOTS/filler" bs=4k count=15 status=none
@@ -44,8 +41,10 @@ e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
 rm -f "$E2E_SHOTS/filler" "$E2E_SHOTS"/vlt_*
 e2e_game_in_front
 e2e_ctrl_p
-e2e_wait_until 10 "no JPEG once there was room" [ "$(e2e_count_shots jpg)" = 1 ]
-sleep 0.5
+e2e_wait_until 10 "no JPEG once there was room" e2e_has_shots 1
+# Written whole in the look that saw the keys, before the clock answers.
+e2e_clock_settled
+e2e_expect "JPEG screenshots once there was room" "$(e2e_count_shots jpg)" 1
 shot=$E2E_SHOTS/$(e2e_shots jpg)
 e2e_game_picture "$E2E_OUT/expected.png"
 e2e_like_game_picture "$shot"

@@ -26,7 +26,7 @@ session_start_clock
 clock=${SESSION_PIDS[-1]}
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "strip" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}" "175x38+0+0"
-sleep 1
+e2e_clock_settled
 session_shot "$E2E_OUT/strip.png" "175x38+0+0"
 e2e_open_menu
 session_key e

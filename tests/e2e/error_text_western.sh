@@ -8,8 +8,7 @@ export LANG=C.UTF-8
 session_start_display
 e2e_private_app Café
 printf '%s\r\n' '[VeltriaTime]' 'XPos=200' 'YPos=100' >"$E2E_INI"
-chattr +i "$E2E_INI" || session_fail "cannot make $E2E_INI unwritable (chattr +i)"
-e2e_also_at_exit "chattr -i '$E2E_INI' 2>/dev/null || true"
+e2e_unwritable "$E2E_INI"
 [[ $E2E_INI_WIN == *'\Café\VeltriaClock.ini' ]] || session_fail "Wine names the file $E2E_INI_WIN"
 
 session_start_clock

@@ -17,7 +17,7 @@ session_wait_window TFormVT555 VeltriaClock
 # expect_whole_shots_or_none WHAT: no error box, the clock runs, and the screenshots are
 # either none or a whole pair (the BMP and the JPEG of one press).
 expect_whole_shots_or_none() {
-    sleep 1
+    e2e_clock_settled
     if e2e_ask dialog Veltriaclock; then
         session_fail "$1 showed a message box: ${ASK[text]:-}"
     fi
@@ -40,7 +40,7 @@ expect_whole_shots_or_none "a game closing as P went down"
 # A minimised game has an empty client area (or is no longer in front).
 e2e_start_game 300 300
 e2e_ask post "$E2E_GAME" 0x112 0xF020 0 || session_fail "cannot minimise the game" # SC_MINIMIZE
-sleep 0.5
+e2e_settled "$E2E_GAME"
 e2e_ctrl_p
 expect_whole_shots_or_none "Ctrl+P on a minimised game"
 

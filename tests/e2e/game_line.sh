@@ -7,17 +7,18 @@ source "$(dirname "$0")/lib.sh"
 session_start_display
 session_start_clock "2026-03-01 00:00:24"
 session_wait_window TFormVT555 VeltriaClock
-sleep 0.5
+e2e_clock_settled
 
-left=${PROBE[left]}
-top=${PROBE[top]}
-# The text starts at (22, 13) in the strip, 6 px per half-width cell, 12 px high.
+e2e_place $E2E_GAME_LINE
+line_x=$((PROBE[left] + PLACE_X)) line_y=$((PROBE[top] + PLACE_Y))
 date_cells=20 # "555年03月008日  00:0"
+seconds_cell=22
 
-session_shot "$E2E_OUT/strip.png" "175x38+$left+$top"
-session_shot "$E2E_OUT/date.png" "$((date_cells * 6))x12+$((left + 22))+$((top + 13))"
+session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
+session_shot "$E2E_OUT/date.png" "$((date_cells * PLACE_CELL))x$PLACE_H+$line_x+$line_y"
 e2e_same_picture "game date and hour" "$E2E_OUT/date.png" \
     "$E2E_DIR/reference/game-line-2026-03-01-0024.png"
 
-e2e_changes "the game seconds" "12x12+$((left + 22 + 22 * 6))+$((top + 13))"
+e2e_changes "the game seconds" \
+    "$((2 * PLACE_CELL))x$PLACE_H+$((line_x + seconds_cell * PLACE_CELL))+$line_y"
 echo "strip: $E2E_OUT/strip.png"

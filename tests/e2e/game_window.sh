@@ -33,7 +33,7 @@ echo "ok: with the game the menu is one item ($item_height px) shorter"
 session_shot "$E2E_OUT/menu-with-game.png"
 # x names no item now: the menu stays open and nothing is started.
 session_key x
-sleep 0.3
+e2e_clock_settled
 e2e_ask menu || session_fail "x closed the menu although the game runs"
 echo "ok: x does nothing while the game runs"
 e2e_close_menu

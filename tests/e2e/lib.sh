@@ -7,6 +7,33 @@ source "$E2E_DIR/prefix_slot.sh"
 source "$E2E_DIR/../../tools/wine_session.sh"
 E2E_OUT=$SESSION_OUT
 
+# The journey's clean-ups, run in order at its exit before the session's own.
+E2E_AT_EXIT=()
+e2e_run_at_exit() {
+    local hook
+    for hook in "${E2E_AT_EXIT[@]}"; do
+        eval "$hook" || true
+    done
+    session_cleanup
+}
+trap e2e_run_at_exit EXIT
+
+# e2e_at_exit COMMAND: COMMAND (a string) runs when the journey ends, however it ends.
+e2e_at_exit() {
+    E2E_AT_EXIT+=("$1")
+}
+
+# e2e_unwritable PATH: nobody may write PATH (a file, or a folder's entries) until the
+# journey ends. Without the right to make it so (chattr +i) the journey is skipped (77), not
+# passed.
+e2e_unwritable() {
+    chattr +i "$1" 2>"$E2E_OUT/chattr.log" || {
+        echo "SKIP: cannot make $1 unwritable here: $(cat "$E2E_OUT/chattr.log")"
+        exit 77
+    }
+    e2e_at_exit "chattr -i '$1' 2>/dev/null"
+}
+
 # e2e_expect NAME ACTUAL EXPECTED
 e2e_expect() {
     [ "$2" = "$3" ] || session_fail "$1 is '$2', expected '$3'"
@@ -17,6 +44,7 @@ e2e_expect() {
 e2e_changes() {
     local name=${1// /-}
     session_shot "$E2E_OUT/$name-1.png" "$2"
+    # Real time passing is the point: a running clock's second moves on.
     sleep 1.2
     session_shot "$E2E_OUT/$name-2.png" "$2"
     local changed
@@ -61,24 +89,68 @@ e2e_now_ms() {
     echo $((now / 1000))
 }
 
-# e2e_wait_until SECONDS WHAT COMMAND ARGS...: runs the command until it succeeds; WHAT
-# fails the journey when SECONDS pass first.
-e2e_wait_until() {
-    local deadline=$(($(e2e_now_ms) + $1 * 1000)) what=$2
-    shift 2
+# e2e_poll SECONDS COMMAND ARGS...: runs the command until it succeeds (status 0), or until
+# SECONDS have passed (status 1).
+e2e_poll() {
+    local deadline=$(($(e2e_now_ms) + $1 * 1000))
+    shift
     until "$@"; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "$what"
+        [ "$(e2e_now_ms)" -lt $deadline ] || return 1
+        # Between two asks: each ask starts a Windows program, which takes longer than this.
         sleep 0.1
     done
 }
 
+# e2e_wait_until SECONDS WHAT COMMAND ARGS...: runs the command until it succeeds; WHAT
+# fails the journey when SECONDS pass first.
+e2e_wait_until() {
+    local what=$2
+    e2e_poll "$1" "${@:3}" || session_fail "$what"
+}
+
 e2e_ask_finds_nothing() { ! e2e_ask "$@"; }
 
-# e2e_wait_ask SECONDS WHAT COMMAND ARGS...: asks until winask answers.
-e2e_wait_ask() { e2e_wait_until "$1" "$2" e2e_ask "${@:3}"; }
+# e2e_settled SYNC_ARGS...: the window (as `winask sync` names it: HWND, or CLASS TITLE)
+# answers twice. Between the answers its thread has been back in its message loop, where
+# Wine reads what the display sent it, and the thread handles what is due: input, painting,
+# timers (the clock's 10-ms look at the keys among them).
+e2e_settled() {
+    e2e_ask sync "$@" && e2e_ask sync "$@" || session_fail "the window $* does not answer"
+}
+
+# e2e_clock_settled: the same for the clock's strip.
+e2e_clock_settled() { e2e_settled TFormVT555 VeltriaClock; }
+
+# e2e_clock_gone: no clock window is left. A clock that has just quit may show its window a
+# moment after its process has ended; a start then would take it for a running clock, raise
+# it and end.
+e2e_clock_gone() {
+    e2e_wait_ask_fails 10 "a clock window stayed after the clock ended" find TFormVT555 VeltriaClock
+}
+
+# e2e_keys_reached: the window under the pointer, which takes the keys without a window
+# manager, has read the keys typed so far: the system's key state holds them. A window that
+# went away meanwhile reads nothing more.
+e2e_keys_reached() {
+    local x y
+    read -r x y < <(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd' ')
+    e2e_ask sync-at "$x" "$y" || [ "${ASK[found]:-}" = 0 ] ||
+        session_fail "the window at $x,$y does not answer"
+}
+
+# e2e_wait_ask SECONDS WHAT COMMAND ARGS...: asks until winask answers. One winask asks again
+# and again: starting a Windows program for each ask would take most of the machine.
+e2e_wait_ask() { e2e_ask wait "$1" "${@:3}" || session_fail "$2"; }
 
 # e2e_wait_ask_fails SECONDS WHAT COMMAND ARGS...: asks until winask finds nothing.
-e2e_wait_ask_fails() { e2e_wait_until "$1" "$2" e2e_ask_finds_nothing "${@:3}"; }
+e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
+
+# session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
+# for the window to be shown; PROBE then holds it.
+session_wait_window() {
+    e2e_wait_ask "${3:-60}" "no window of class '$1' and caption '$2' shown" shown "$1" "$2"
+    e2e_poll 5 session_probe "$1" "$2" || session_fail "winprobe does not see the window '$2'"
+}
 
 # e2e_other_program_in_front X Y: a window of another program, at X,Y, takes the front, so
 # that the clock coming forward can be seen.
@@ -121,13 +193,15 @@ e2e_clock_away_from_tray() {
     e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 }
 
+e2e_ended() {
+    local state
+    ! state=$(ps -o stat= -p "$1" 2>/dev/null) || [[ $state == Z* ]]
+}
+
 # e2e_wait_exit PID SECONDS: waits until the process has ended; E2E_EXIT_STATUS is its status.
 e2e_wait_exit() {
-    local deadline=$(($(e2e_now_ms) + $2 * 1000)) state pid kept=()
-    while state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "process $1 still runs after $2 s"
-        sleep 0.1
-    done
+    local pid kept=()
+    e2e_wait_until "$2" "process $1 still runs after $2 s" e2e_ended "$1"
     E2E_EXIT_STATUS=0
     wait "$1" || E2E_EXIT_STATUS=$?
     # The ended process is no longer the session's to stop (its id may be reused).
@@ -137,12 +211,54 @@ e2e_wait_exit() {
     SESSION_PIDS=("${kept[@]}")
 }
 
+# e2e_strip_layout: where the clock's components are painted, as the running exe stores its
+# layout: LAYOUT[NAME] is a component's WxH+X+Y from the strip's top-left corner (the
+# window's), LAYOUT[NAME_cells] a caption's width in half-width cells. The components do not
+# move with the strip, so one answer serves the whole journey.
+declare -gA LAYOUT
+e2e_strip_layout() {
+    local key
+    e2e_wait_ask 10 "the clock tells no layout of its components" layout TFormVT555 VeltriaClock
+    LAYOUT=()
+    for key in "${!ASK[@]}"; do
+        LAYOUT[$key]=${ASK[$key]}
+    done
+}
+
+# e2e_place NAME: PLACE_W, PLACE_H, PLACE_X, PLACE_Y of that component (in the strip), and
+# PLACE_CELL, the width of one half-width cell of its caption when it has one.
+e2e_place() {
+    [ -n "${LAYOUT[client_left]:-}" ] || e2e_strip_layout
+    [ -n "${LAYOUT[$1]:-}" ] || session_fail "the clock's layout has no component $1"
+    IFS='x+' read -r PLACE_W PLACE_H PLACE_X PLACE_Y <<<"${LAYOUT[$1]}"
+    PLACE_CELL=$((PLACE_W / ${LAYOUT[$1_cells]:-1}))
+}
+
+# The components the journeys use: the corner button that opens the menu, the game line and
+# the real-time line, the band behind them.
+E2E_BUTTON=PanelX E2E_GAME_LINE=Label_VTime E2E_REAL_LINE=Label_RTime E2E_BAND=Image_BG
+
+# e2e_centre NAME: CENTRE_X, CENTRE_Y, the screen point at the component's centre on the strip
+# where PROBE last saw it.
+e2e_centre() {
+    e2e_place "$1"
+    CENTRE_X=$((PROBE[left] + PLACE_X + PLACE_W / 2))
+    CENTRE_Y=$((PROBE[top] + PLACE_Y + PLACE_H / 2))
+}
+
+# e2e_crop NAME: the component as WxH+X+Y on the screen, where PROBE last saw the strip.
+e2e_crop() {
+    e2e_place "$1"
+    echo "${PLACE_W}x${PLACE_H}+$((PROBE[left] + PLACE_X))+$((PROBE[top] + PLACE_Y))"
+}
+
 # e2e_open_menu: clicks the strip's corner button and waits for its menu; ASK then holds
 # the menu window's rectangle.
 e2e_open_menu() {
     # Waits a little: a probe can fail while another Wine program is starting.
     session_wait_window TFormVT555 VeltriaClock 5
-    session_click $((PROBE[left] + 11)) $((PROBE[top] + 19))
+    e2e_centre $E2E_BUTTON
+    session_click $CENTRE_X $CENTRE_Y
     e2e_wait_ask 5 "no menu opened after clicking the corner button" menu
 }
 
@@ -156,11 +272,6 @@ e2e_close_menu() {
 e2e_pixel() {
     local p="p{$2,$3}"
     convert "$1" -format "%[fx:round(255*$p.r)],%[fx:round(255*$p.g)],%[fx:round(255*$p.b)]" info:
-}
-
-# e2e_also_at_exit COMMAND: runs COMMAND (a string) before the session's cleanup.
-e2e_also_at_exit() {
-    trap "$1; session_cleanup" EXIT
 }
 
 # e2e_same_bytes NAME FILE EXPECTED_FILE: byte for byte; on a difference both are shown.
@@ -185,25 +296,34 @@ e2e_tray_icons() {
     fi
 }
 
-# e2e_drag FROM_X FROM_Y TO_X TO_Y: presses the left button, moves in steps, releases.
+# e2e_drag FROM_X FROM_Y TO_X TO_Y: presses the left button, moves in steps, releases. The
+# strip has then handled it all; where it stands, the caller waits to see (e2e_wait_strip_at).
 e2e_drag() {
     local step steps=8
     session_point_at "$1" "$2"
     xdotool mousedown 1
-    sleep 0.2
+    # The press handled: the move loop follows the steps.
+    e2e_clock_settled
     for step in $(seq 1 $steps); do
         # No --sync: a step that ends where the pointer already is would hang it.
         xdotool mousemove $(($1 + ($3 - $1) * step / steps)) $(($2 + ($4 - $2) * step / steps))
-        sleep 0.05
     done
-    sleep 0.2
+    e2e_clock_settled
     xdotool mouseup 1
     # Without a window manager, Wine's move loop misses xdotool's release and would keep the
     # window under the pointer whenever it passes over it again; Return ends the loop where
     # the window stands (on Windows the release ends it, and Return then does nothing).
-    sleep 0.1
     xdotool key Return
-    sleep 0.3
+    e2e_clock_settled
+}
+
+# e2e_wait_strip_at X,Y WHAT [SECONDS]: the system reports the strip there (within 5 s, or
+# SECONDS); PROBE then holds it.
+e2e_strip_at() { session_probe TFormVT555 VeltriaClock && [ "${PROBE[left]},${PROBE[top]}" = "$1" ]; }
+e2e_wait_strip_at() {
+    e2e_poll "${3:-5}" e2e_strip_at "$1" ||
+        session_fail "the strip's place $2 is ${PROBE[left]:-?},${PROBE[top]:-?}, expected $1"
+    echo "ok: strip's place $2 = $1"
 }
 
 # e2e_prime_drag GRAB_X GRAB_Y: without a window manager, Wine hands a window to the (absent)
@@ -211,6 +331,10 @@ e2e_drag() {
 # that drag stops after one step, or (on a busy machine, the strip just started) does not
 # move it at all. Short drags from the grab point until the system reports a new place
 # (three tries); later drags follow the pointer. PROBE then holds the strip's place.
+e2e_strip_moved_from() {
+    session_probe TFormVT555 VeltriaClock || session_fail "the strip went away during a drag"
+    [ "${PROBE[left]},${PROBE[top]}" != "$1" ]
+}
 e2e_prime_drag() {
     local try from
     session_probe TFormVT555 VeltriaClock || session_fail "no strip to drag"
@@ -218,20 +342,17 @@ e2e_prime_drag() {
     for try in 1 2 3; do
         e2e_drag $((PROBE[left] + $1)) $((PROBE[top] + $2)) $((PROBE[left] + $1 + 30)) \
             $((PROBE[top] + $2 + 30))
-        session_probe TFormVT555 VeltriaClock || session_fail "the strip went away during a drag"
-        [ "${PROBE[left]},${PROBE[top]}" = "$from" ] || return 0
-        sleep 0.5
+        # The strip has handled the drag; the system may report its new place a little later.
+        ! e2e_poll 2 e2e_strip_moved_from "$from" || return 0
     done
     session_fail "three drags did not move the strip from $from"
 }
 
 # e2e_wait_strip_width WIDTH: waits (3 s at most) until the strip is WIDTH pixels wide.
+e2e_strip_width_is() { session_probe TFormVT555 VeltriaClock && [ "${PROBE[width]}" = "$1" ]; }
 e2e_wait_strip_width() {
-    local deadline=$(($(e2e_now_ms) + 3000))
-    until session_probe TFormVT555 VeltriaClock && [ "${PROBE[width]}" = "$1" ]; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "the strip is ${PROBE[width]:-?} px wide, expected $1"
-        sleep 0.1
-    done
+    e2e_poll 3 e2e_strip_width_is "$1" ||
+        session_fail "the strip is ${PROBE[width]:-?} px wide, expected $1"
     echo "ok: strip width = $1"
 }
 
@@ -324,33 +445,45 @@ e2e_count_shots() {
     e2e_shots "$1" | grep -c . || true
 }
 
-# e2e_ctrl_p: Ctrl held, P pressed and released, Ctrl released; each key held long enough
-# for the clock's 10-ms look at the keys.
-e2e_ctrl_p() {
-    xdotool keydown ctrl
-    sleep 0.2
-    xdotool keydown p
-    sleep 0.3
-    xdotool keyup p
-    sleep 0.2
-    xdotool keyup ctrl
+# e2e_keys_seen: the keys typed so far have reached the system (e2e_keys_reached) and the
+# clock has looked at them (e2e_clock_settled: it looks every 10 ms, in its own thread). One
+# winask does the first two asks.
+e2e_keys_seen() {
+    local x y
+    read -r x y < <(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd' ')
+    e2e_ask sync-at "$x" "$y" + sync TFormVT555 VeltriaClock ||
+        { [ "${ASK[found]:-}" = 0 ] && e2e_ask sync TFormVT555 VeltriaClock; } ||
+        session_fail "the window at $x,$y or the clock does not answer"
+    e2e_ask sync TFormVT555 VeltriaClock || session_fail "the clock does not answer"
 }
 
-# e2e_expect_files_stay WHAT COUNT: a second after WHAT there are still COUNT screenshot
-# files, JPEG and BMP together.
+# e2e_keys KEY_ACTIONS...: xdotool's keydown/keyup actions, then e2e_keys_seen. A screenshot
+# the keys give is written whole by then: the clock writes it in the look that sees them.
+e2e_keys() {
+    xdotool "$@"
+    e2e_keys_seen
+}
+
+# e2e_ctrl_p: Ctrl held, P pressed (the clock looks at both down), P and Ctrl released; a
+# screenshot that press gives is then written whole.
+e2e_ctrl_p() {
+    e2e_keys keydown ctrl keydown p
+    e2e_keys keyup p keyup ctrl
+}
+
+# e2e_expect_files_stay WHAT COUNT: after WHAT (keys the clock has looked at, e2e_keys)
+# there are still COUNT screenshot files, JPEG and BMP together.
 e2e_expect_files_stay() {
-    sleep 1
     [ "$(e2e_count_shots '*')" = "$2" ] || session_fail "$1 wrote $(e2e_shots | tr '\n' ' ')"
     echo "ok: $1 writes nothing"
 }
 
 e2e_has_shots() { [ "$(e2e_count_shots jpg)" -ge "$1" ]; }
 
-# e2e_wait_shots COUNT: waits (5 s at most) until there are COUNT JPEG screenshots, then
-# half a second more, in case more are coming.
+# e2e_wait_shots COUNT: after keys the clock has looked at (e2e_keys), waits (5 s at most)
+# until there are COUNT JPEG screenshots; no other is coming.
 e2e_wait_shots() {
     e2e_wait_until 5 "no screenshot number $1 within 5 s ($(e2e_count_shots jpg) there)" \
         e2e_has_shots "$1"
-    sleep 0.5
     e2e_expect "JPEG screenshots" "$(e2e_count_shots jpg)" "$1"
 }

@@ -8,24 +8,23 @@ session_start_display
 e2e_private_app
 session_start_clock "2026-03-01 00:00:00"
 session_wait_window TFormVT555 VeltriaClock
-sleep 0.3
 
-# A point of the band right of the text and below it.
-band_x=170 band_y=27
-band_colour() {
-    session_shot "$E2E_OUT/strip-$1.png" "175x38+${PROBE[left]}+${PROBE[top]}"
-    e2e_pixel "$E2E_OUT/strip-$1.png" $band_x $band_y
+# A point of the band right of the text and below it: its row but one at the bottom, near
+# the strip's right end.
+e2e_place $E2E_BAND
+band_x=$((PROBE[width] - 5)) band_y=$((PLACE_Y + PLACE_H - 2))
+band_is() {
+    session_shot "$E2E_OUT/strip-$1.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
+    BAND_COLOUR=$(e2e_pixel "$E2E_OUT/strip-$1.png" $band_x $band_y)
+    [ "$BAND_COLOUR" = "$2" ]
 }
 # wait_band NAME COLOUR: the band turns COLOUR within 2 s.
 wait_band() {
-    local deadline=$(($(e2e_now_ms) + 2000)) colour
-    until colour=$(band_colour "$1") && [ "$colour" = "$2" ]; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || session_fail "the band is $colour $1, expected $2"
-        sleep 0.1
-    done
+    e2e_poll 2 band_is "$1" "$2" || session_fail "the band is $BAND_COLOUR $1, expected $2"
     echo "ok: band $1 = $2"
 }
 
+e2e_clock_settled
 wait_band plain 0,0,0
 e2e_open_menu
 session_key h

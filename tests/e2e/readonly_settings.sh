@@ -7,8 +7,7 @@ session_start_display
 e2e_private_app
 printf '%s\r\n' '[VeltriaTime]' 'XPos=200' 'YPos=100' >"$E2E_INI"
 cp "$E2E_INI" "$E2E_OUT/before.ini"
-chattr +i "$E2E_INI" || session_fail "cannot make $E2E_INI unwritable (chattr +i)"
-e2e_also_at_exit "chattr -i '$E2E_INI' 2>/dev/null || true"
+e2e_unwritable "$E2E_INI"
 
 session_start_clock
 clock=${SESSION_PIDS[-1]}
@@ -29,9 +28,9 @@ e2e_ask activate "$box" || session_fail "the message box could not take the fron
 session_key Return
 e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
 
-sleep 0.5
+e2e_clock_settled
 kill -0 "$clock" 2>/dev/null || session_fail "the clock ended after the message box"
 session_probe TFormVT555 VeltriaClock || session_fail "the clock window is gone after the message box"
-e2e_changes "the game line after the message box" "138x12+$((PROBE[left] + 22))+$((PROBE[top] + 13))"
+e2e_changes "the game line after the message box" "$(e2e_crop $E2E_GAME_LINE)"
 
 e2e_same_bytes "settings file" "$E2E_INI" "$E2E_OUT/before.ini"

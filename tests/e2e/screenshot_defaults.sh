@@ -15,7 +15,7 @@ E2E_SHOTS=$(winepath -u "$documents_win" 2>/dev/null | tr -d '\r')
 # documents folder is its own, but other journeys may save there too); they are removed.
 E2E_SHOT_NAMES='vlt_20300102_*'
 rm -f "$E2E_SHOTS"/vlt_20300102_*
-e2e_also_at_exit "rm -f '$E2E_SHOTS'/vlt_20300102_*"
+e2e_at_exit "rm -f '$E2E_SHOTS'/vlt_20300102_*"
 echo "documents folder: $documents_win ($E2E_SHOTS)"
 
 session_start_clock "2030-01-02 03:04:05"
@@ -47,6 +47,7 @@ grep -q $'^CtrlP_Save=0\r$' "$E2E_INI" ||
     session_fail "the settings file has no CtrlP_Save=0: $(cat -A "$E2E_INI")"
 echo "ok: the settings file holds CtrlP_Save=0"
 
+e2e_clock_gone
 session_start_clock "2030-01-02 05:00:00"
 session_wait_window TFormVT555 VeltriaClock
 e2e_game_in_front

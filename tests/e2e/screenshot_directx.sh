@@ -16,7 +16,8 @@ printf '%s\r\n' '[ScreenShot]' 'CtrlP_Save=1' "SaveFolder=$E2E_SHOTS_WIN" >"$E2E
 session_start_clock
 session_wait_window TFormVT555 VeltriaClock
 e2e_start_game 300 200 directx
-sleep 0.3
+# Painted once its thread has been back in its loop.
+e2e_settled "$E2E_GAME"
 session_shot "$E2E_OUT/game-on-screen.png" "$E2E_GAME_SIZE+300+200"
 e2e_expect "pixels of the game on the screen unlike black" \
     "$(e2e_pixels_unlike "$E2E_OUT/game-on-screen.png" 0,0,0)" 0

@@ -36,8 +36,9 @@ e2e_ask activate "$box" || session_fail "the message box could not take the fron
 session_point_at "$box_x" "$box_y"
 session_key Return
 e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
-# A JPEG tried after the BMP would fail the same way, in a second box.
-sleep 1
+# A JPEG tried after the BMP would fail the same way, in a second box, before the clock's
+# thread is back in its loop.
+e2e_clock_settled
 if e2e_ask dialog Veltriaclock; then
     session_fail "a second message box after OK: ${ASK[text]:-}"
 fi

@@ -18,7 +18,8 @@ session_wait_window TFormVT555 VeltriaClock
 e2e_start_game 300 200
 session_probe VLT-CL VeltriaRune || session_fail "winprobe does not see the game window"
 e2e_expect "game client size" "${PROBE[client_width]}x${PROBE[client_height]}" "$E2E_GAME_SIZE"
-sleep 0.3
+# Painted once its thread has been back in its loop.
+e2e_settled "$E2E_GAME"
 session_shot "$E2E_OUT/screen.png"
 session_shot "$E2E_OUT/game-on-screen.png" "$E2E_GAME_SIZE+300+200"
 e2e_expect "pixels of the game on the screen unlike its picture" \
@@ -26,17 +27,18 @@ e2e_expect "pixels of the game on the screen unlike its picture" \
 
 # Ctrl, then P, held for two seconds: one screenshot, taken when P went down.
 xdotool keydown ctrl
-sleep 0.2
+e2e_keys_reached
 pressed=$(e2e_now_ms)
 xdotool keydown p
 e2e_wait_until 5 "no screenshot within 5 s of Ctrl+P" e2e_has_shots 1
 seen=$(e2e_now_ms)
 echo "first screenshot seen $((seen - pressed)) ms after P went down"
+# Real time passing is the point: the clock looks at the held keys 200 times in 2 s.
 sleep 2
+e2e_clock_settled
 e2e_expect "JPEG screenshots after holding Ctrl+P for 2 s" "$(e2e_count_shots jpg)" 1
 e2e_expect "BMP screenshots after holding Ctrl+P for 2 s" "$(e2e_count_shots bmp)" 1
-xdotool keyup p
-sleep 0.5
+e2e_keys keyup p
 e2e_expect "JPEG screenshots after releasing P" "$(e2e_count_shots jpg)" 1
 
 name=$(e2e_shots jpg)
@@ -90,24 +92,20 @@ near 80 220 0,0,0
 near 240 220 255,255,255
 
 # Ctrl still held, P pressed again: a second screenshot.
-xdotool keydown p
-sleep 0.3
-xdotool keyup p
+e2e_keys keydown p
+e2e_keys keyup p
 e2e_wait_shots 2
 e2e_expect "BMP screenshots" "$(e2e_count_shots bmp)" 2
-xdotool keyup ctrl
+e2e_keys keyup ctrl
 
 # P first and Ctrl after it: P's press was seen without Ctrl.
-xdotool keydown p
-sleep 0.3
-xdotool keydown ctrl
-sleep 0.3
-xdotool keyup ctrl keyup p
+e2e_keys keydown p
+e2e_keys keydown ctrl
+e2e_keys keyup ctrl keyup p
 e2e_expect_files_stay "P held, then Ctrl" 4
 
-xdotool keydown p
-sleep 0.3
-xdotool keyup p
+e2e_keys keydown p
+e2e_keys keyup p
 e2e_expect_files_stay "P without Ctrl" 4
 
 e2e_other_program_in_front 700 550

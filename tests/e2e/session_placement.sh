@@ -19,31 +19,39 @@ expect_strip_at() {
     e2e_expect "strip's place $2" "${PROBE[left]},${PROBE[top]}" "$1"
 }
 
-# button_shot NAME: the corner button (18 x 18 at 2,10 of the strip) as the screen shows it.
+# The corner button and the game line, from the strip's corner.
+e2e_place $E2E_BUTTON
+button="${PLACE_W}x$PLACE_H" button_x=$PLACE_X button_y=$PLACE_Y
+button_centre_x=$((PLACE_X + PLACE_W / 2)) button_centre_y=$((PLACE_Y + PLACE_H / 2))
+e2e_place $E2E_GAME_LINE
+line_centre_x=$((PLACE_X + PLACE_W / 2)) line_centre_y=$((PLACE_Y + PLACE_H / 2))
+
+# button_shot NAME: the corner button as the screen shows it, once the clock has seen where
+# the pointer is (its look follows the pointer) and painted that.
 button_shot() {
-    sleep 0.3
-    session_shot "$E2E_OUT/$1.png" "18x18+$((PROBE[left] + 2))+$((PROBE[top] + 10))"
+    e2e_clock_settled
+    session_shot "$E2E_OUT/$1.png" "$button+$((PROBE[left] + button_x))+$((PROBE[top] + button_y))"
 }
 
-# no_menu_after WHAT: a second after WHAT, no popup menu is shown.
+# no_menu_after WHAT: once the clock has handled WHAT, no popup menu is shown.
 no_menu_after() {
-    sleep 1
+    e2e_clock_settled
     ! e2e_ask menu || session_fail "$1 opened a menu at ${ASK[left]},${ASK[top]}"
     echo "ok: $1 opens nothing"
 }
 
-grab_x=100 grab_y=20
+grab_x=$line_centre_x grab_y=$line_centre_y
 e2e_prime_drag $grab_x $grab_y
 e2e_drag $((PROBE[left] + grab_x)) $((PROBE[top] + grab_y)) $((500 + grab_x)) $((300 + grab_y))
-expect_strip_at 500,300 "after the drag"
+e2e_wait_strip_at 500,300 "after the drag"
 
 session_point_at 900 700
 button_shot button-away
-session_point_at $((100 + 10)) $((50 + 15))
+session_point_at $((100 + button_centre_x)) $((50 + button_centre_y))
 button_shot button-old-place
 e2e_same_picture "button with the pointer over its old place" "$E2E_OUT/button-old-place.png" \
     "$E2E_OUT/button-away.png"
-session_point_at $((500 + 10)) $((300 + 15))
+session_point_at $((500 + button_centre_x)) $((300 + button_centre_y))
 button_shot button-hover
 differing=$(compare -metric AE "$E2E_OUT/button-hover.png" "$E2E_OUT/button-away.png" null: 2>&1) || true
 [ "$differing" != 0 ] || session_fail "the button shows no hover look at the strip's new place"
@@ -65,9 +73,9 @@ e2e_wait_ask_fails 5 "the menu stayed open after s" menu
 e2e_wait_strip_width 175
 expect_strip_at 500,300 "without the real time"
 
-session_click $((500 + 100)) $((300 + 20)) 3
+session_click $((500 + line_centre_x)) $((300 + line_centre_y)) 3
 no_menu_after "a right click on the strip"
-session_click $((500 + 10)) $((300 + 19)) 3
+session_click $((500 + button_centre_x)) $((300 + button_centre_y)) 3
 no_menu_after "a right click on the corner button"
 expect_strip_at 500,300 "after the right clicks"
 
@@ -79,6 +87,7 @@ stored=$(tr -d '\r' <"$E2E_INI" | grep -E '^[XY]Pos=' | paste -sd' ')
 e2e_expect "stored place after the session" "$stored" "XPos=500 YPos=300"
 cp "$E2E_INI" "$E2E_OUT/settings-after-first-run.ini"
 
+e2e_clock_gone
 session_start_clock
 clock=${SESSION_PIDS[-1]}
 session_wait_window TFormVT555 VeltriaClock

@@ -12,10 +12,12 @@ printf '[VeltriaTime]\r\nXPos=100\r\nYPos=5000\r\n[RealTime]\r\nShow=1\r\n[BackG
 session_start_display
 session_start_clock
 session_wait_window TFormVT555 VeltriaClock
-sleep 0.5
+e2e_clock_settled
 
 e2e_expect "position (pulled back onto the 768-px desktop)" "${PROBE[left]},${PROBE[top]}" "100,730"
 e2e_expect "size with the real time" "${PROBE[width]}x${PROBE[height]}" "350x38"
-session_shot "$E2E_OUT/strip.png" "350x38+${PROBE[left]}+${PROBE[top]}"
+session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
+e2e_place $E2E_BAND
 e2e_expect "band colour at the right end" \
-    "$(convert "$E2E_OUT/strip.png" -format '%[pixel:p{345,20}]' info:)" "srgb(0,32,96)"
+    "$(convert "$E2E_OUT/strip.png" -format "%[pixel:p{$((PROBE[width] - 5)),$((PLACE_Y + PLACE_H / 2))}]" info:)" \
+    "srgb(0,32,96)"

@@ -19,6 +19,7 @@ alive() {
         fi
     done
 }
+at_most_one_alive() { [ "$(alive "$@" | wc -w)" -le 1 ]; }
 
 for round in $(seq 1 $rounds); do
     pids=()
@@ -29,10 +30,7 @@ for round in $(seq 1 $rounds); do
     done
     session_wait_window TFormVT555 VeltriaClock
     # The later starts wait for the first one's window, raise it and end.
-    deadline=$(($(e2e_now_ms) + 15000))
-    until [ "$(alive "${pids[@]}" | wc -w)" -le 1 ] || [ "$(e2e_now_ms)" -ge $deadline ]; do
-        sleep 0.1
-    done
+    e2e_poll 15 at_most_one_alive "${pids[@]}" || true
     running=($(alive "${pids[@]}"))
     [ "${#running[@]}" -le 1 ] || session_fail "round $round: ${#running[@]} starts still run"
     clock=${running[0]:-}

@@ -6,10 +6,12 @@ source "$(dirname "$0")/lib.sh"
 session_start_display
 session_start_clock
 session_wait_window TFormVT555 VeltriaClock
-sleep 0.5
+e2e_clock_settled
 
-session_shot "$E2E_OUT/strip.png" "175x38+${PROBE[left]}+${PROBE[top]}"
-labels="rectangle 22,13 174,24"
+session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
+# From the game line's corner to the strip's right edge, as high as the line.
+e2e_place $E2E_GAME_LINE
+labels="rectangle $PLACE_X,$PLACE_Y $((PROBE[width] - 1)),$((PLACE_Y + PLACE_H - 1))"
 convert "$E2E_OUT/strip.png" -fill black -draw "$labels" "$E2E_OUT/strip-masked.png"
 convert "$E2E_DIR/../form/golden/designed-175.png" -fill black -draw "$labels" \
     "$E2E_OUT/render-masked.png"

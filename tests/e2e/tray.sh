@@ -24,14 +24,11 @@ e2e_expect "process in front" "${ASK[process]}" "$clock_process"
 e2e_close_menu
 
 # Wine's own tray window shows the icon as a child window that takes clicks.
-deadline=$(($(e2e_now_ms) + 5000))
-until e2e_tray_icons; [ "$E2E_TRAY_ICONS" -gt 0 ]; do
-    [ "$(e2e_now_ms)" -lt $deadline ] || {
-        wine "$E2E_ASK" list >"$E2E_OUT/windows.txt" 2>&1 || true
-        session_fail "no tray icon is shown (windows: $E2E_OUT/windows.txt)"
-    }
-    sleep 0.2
-done
+icon_shown() { e2e_tray_icons && [ "$E2E_TRAY_ICONS" -gt 0 ]; }
+e2e_poll 5 icon_shown || {
+    wine "$E2E_ASK" list >"$E2E_OUT/windows.txt" 2>&1 || true
+    session_fail "no tray icon is shown (windows: $E2E_OUT/windows.txt)"
+}
 e2e_expect "tray icons" "$E2E_TRAY_ICONS" 1
 IFS='x+' read -r icon_width icon_height icon_left icon_top <<<"${ASK[child_0_rect]}"
 icon_x=$((icon_left + icon_width / 2))

@@ -1,19 +1,35 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
-// texts, child windows, the foreground, the documents folder; posts a message on request,
-// or waits until a window's thread has answered one.
+// texts, child windows, the foreground, the documents folder, where a window's painted components
+// lie; posts a message on request, or waits until a window's thread has answered one.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "utf8_text.h"
 
 namespace {
+
+// The answer, printed once the command is done: a command asked again (wait) prints only the
+// answer it ends with.
+std::string answer;
+
+[[gnu::format(gnu_printf, 1, 2)]] void Say(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    char line[4096];
+    const int length = std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    answer.append(line, length < 0 ? 0 : std::min<std::size_t>(length, sizeof line - 1));
+}
 
 std::wstring TextOf(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -31,7 +47,7 @@ std::wstring ClassOf(HWND window) {
 
 void PrintLine(const char* key, const std::wstring& text) {
     const std::string bytes = Utf8(text);
-    std::printf("%s=%s\n", key, bytes.c_str());
+    Say("%s=%s\n", key, bytes.c_str());
 }
 
 void PrintWindow(const char* prefix, HWND window) {
@@ -39,13 +55,13 @@ void PrintWindow(const char* prefix, HWND window) {
     GetWindowRect(window, &outer);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    std::printf("%shwnd=0x%llx\n", prefix,
-                static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
-    std::printf("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
-    std::printf("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
-                outer.bottom - outer.top);
-    std::printf("%svisible=%d\n%sprocess=%lu\n", prefix, IsWindowVisible(window) ? 1 : 0, prefix,
-                static_cast<unsigned long>(process));
+    Say("%shwnd=0x%llx\n", prefix,
+        static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
+    Say("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
+    Say("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
+        outer.bottom - outer.top);
+    Say("%svisible=%d\n%sprocess=%lu\n", prefix, IsWindowVisible(window) ? 1 : 0, prefix,
+        static_cast<unsigned long>(process));
 }
 
 struct Search {
@@ -87,26 +103,37 @@ int Find(int argc, char** argv) {
         window = !visible.empty() ? visible.front() : !all.empty() ? all.front() : nullptr;
     }
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", window);
     PrintLine("title", TextOf(window));
     return 0;
 }
 
+// shown CLASS TITLE: the window, as find tells it; exits 1 unless it is there and visible.
+int Shown(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    Say("found=%d\n", window != nullptr ? 1 : 0);
+    if (window == nullptr) {
+        return 1;
+    }
+    PrintWindow("", window);
+    return IsWindowVisible(window) ? 0 : 1;
+}
+
 // count CLASS: top-level windows of the class, all and visible.
 int Count(char** argv) {
-    std::printf("count=%zu\n", TopLevel(argv[2], false).size());
-    std::printf("visible_count=%zu\n", TopLevel(argv[2], true).size());
+    Say("count=%zu\n", TopLevel(argv[2], false).size());
+    Say("visible_count=%zu\n", TopLevel(argv[2], true).size());
     return 0;
 }
 
 // menu: the shown popup menu's window; exits 1 while none is shown.
 int Menu() {
     const auto shown = TopLevel("#32768", true);
-    std::printf("count=%zu\n", shown.size());
+    Say("count=%zu\n", shown.size());
     if (shown.empty()) {
         return 1;
     }
@@ -132,26 +159,26 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
 int ChildrenOf(char** argv) {
     HWND parent = FindTop(argv[2], argv[3]);
     if (parent == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
     Children search{Wide(argv[4]), {}};
     EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
-    std::printf("found=1\ncount=%zu\n", search.found.size());
+    Say("found=1\ncount=%zu\n", search.found.size());
     for (std::size_t i = 0; i < search.found.size(); ++i) {
         const std::string prefix = "child_" + std::to_string(i) + "_";
-        std::printf("child_%zu=0x%llx\n", i,
-                    static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found[i])));
+        Say("child_%zu=0x%llx\n", i,
+            static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found[i])));
         PrintLine((prefix + "class").c_str(), ClassOf(search.found[i]));
         RECT outer{};
         GetWindowRect(search.found[i], &outer);
-        std::printf("%srect=%ldx%ld+%ld+%ld\n", prefix.c_str(), outer.right - outer.left,
-                    outer.bottom - outer.top, outer.left, outer.top);
-        std::printf("%svisible=%d\n", prefix.c_str(), IsWindowVisible(search.found[i]) ? 1 : 0);
+        Say("%srect=%ldx%ld+%ld+%ld\n", prefix.c_str(), outer.right - outer.left,
+            outer.bottom - outer.top, outer.left, outer.top);
+        Say("%svisible=%d\n", prefix.c_str(), IsWindowVisible(search.found[i]) ? 1 : 0);
     }
     if (!search.found.empty()) {
-        std::printf("last=0x%llx\n", static_cast<unsigned long long>(
-                                         reinterpret_cast<ULONG_PTR>(search.found.back())));
+        Say("last=0x%llx\n",
+            static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(search.found.back())));
     }
     return 0;
 }
@@ -171,15 +198,15 @@ BOOL CALLBACK CollectTexts(HWND window, LPARAM context) {
 int Dialog(char** argv) {
     HWND dialog = FindTop("#32770", argv[2]);
     if (dialog == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", dialog);
     PrintLine("title", TextOf(dialog));
     std::vector<std::wstring> texts;
     EnumChildWindows(dialog, CollectTexts, reinterpret_cast<LPARAM>(&texts));
-    std::printf("texts=%zu\n", texts.size());
+    Say("texts=%zu\n", texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         PrintLine(("text_" + std::to_string(i)).c_str(), texts[i]);
     }
@@ -192,10 +219,10 @@ int Dialog(char** argv) {
 int Foreground() {
     HWND window = GetForegroundWindow();
     if (window == nullptr) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintWindow("", window);
     PrintLine("class", ClassOf(window));
     PrintLine("title", TextOf(window));
@@ -214,7 +241,7 @@ int ShellRestart(char** argv) {
     const BOOL deleted = Shell_NotifyIconW(NIM_DELETE, &icon);
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     const BOOL broadcast = PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
-    std::printf("deleted=%d\nbroadcast=%d\n", deleted ? 1 : 0, broadcast ? 1 : 0);
+    Say("deleted=%d\nbroadcast=%d\n", deleted ? 1 : 0, broadcast ? 1 : 0);
     return deleted && broadcast ? 0 : 1;
 }
 
@@ -223,33 +250,194 @@ int Post(char** argv) {
         PostMessageW(ParseHandle(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                      static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
                      static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
-    std::printf("posted=%d\n", posted ? 1 : 0);
+    Say("posted=%d\n", posted ? 1 : 0);
     return posted ? 0 : 1;
 }
 
 // A window's thread answers a sent message only from its message loop, where Wine first
 // reads the X events waiting for it: what the display sent before is then handled.
-int Sync(char** argv) {
+//   sync HWND | sync CLASS TITLE | sync-at X Y (the top-level window at that screen point)
+int Sync(int argc, char** argv) {
+    HWND window = nullptr;
+    if (std::strcmp(argv[1], "sync-at") == 0) {
+        const POINT point{std::strtol(argv[2], nullptr, 10), std::strtol(argv[3], nullptr, 10)};
+        window = GetAncestor(WindowFromPoint(point), GA_ROOT);
+    } else {
+        window = argc > 3 ? FindTop(argv[2], argv[3]) : ParseHandle(argv[2]);
+    }
+    if (window == nullptr) {
+        Say("found=0\n");
+        return 1;
+    }
     DWORD_PTR result = 0;
     const LRESULT answered =
-        SendMessageTimeoutW(ParseHandle(argv[2]), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
-    std::printf("answered=%d\n", answered != 0 ? 1 : 0);
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    Say("answered=%d\n", answered != 0 ? 1 : 0);
+    if (answered == 0 && !IsWindow(window)) {
+        // Gone while asked: a window closing as the keys came, as a journey may mean it to.
+        Say("found=0\n");
+    }
     return answered != 0 ? 0 : 1;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A quoted layout text ('' stands for a quote) in the half-width cells it takes in CP932,
+// the program's code page: a full-width character takes two.
+int CellsOf(std::string_view quoted) {
+    std::string text;
+    for (std::size_t i = 1; i < quoted.size(); ++i) {
+        if (quoted[i] == '\'') {
+            if (i + 1 < quoted.size() && quoted[i + 1] == '\'') {
+                ++i;
+            } else {
+                break;
+            }
+        }
+        text += quoted[i];
+    }
+    const std::wstring wide = Wide(text.c_str());
+    return WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0,
+                               nullptr, nullptr);
+}
+
+struct Placed {
+    std::string name;
+    long left = 0, top = 0, width = -1, height = -1;
+    bool hasLeft = false, hasTop = false;
+    long originX = 0, originY = 0;  // where the parent's client area starts in the form's
+};
+
+// Each named component of the stored layout that has a place, as NAME=WxH+X+Y from the
+// window's corner (the client area starts at CLIENT in it; a nested control counts from its
+// parent's corner), and NAME_cells for a caption. The form's own Left and Top are where it
+// was designed, not where it runs.
+void PrintLayout(std::string_view text, POINT client) {
+    std::vector<Placed> open;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        const std::string_view line = Trimmed(text.substr(0, newline));
+        text = newline == std::string_view::npos ? std::string_view{} : text.substr(newline + 1);
+        if (line.starts_with("object ")) {
+            Placed placed;
+            const std::string_view header = line.substr(7);
+            const std::size_t colon = header.find(':');
+            if (colon != std::string_view::npos) {
+                placed.name = std::string(Trimmed(header.substr(0, colon)));
+            }
+            if (open.size() > 1) {
+                const Placed& parent = open.back();
+                placed.originX = parent.originX + parent.left;
+                placed.originY = parent.originY + parent.top;
+            }
+            open.push_back(placed);
+            continue;
+        }
+        if (open.empty()) {
+            continue;
+        }
+        if (line == "end") {
+            const Placed placed = open.back();
+            open.pop_back();
+            if (!open.empty() && !placed.name.empty() && placed.hasLeft && placed.hasTop &&
+                placed.width >= 0 && placed.height >= 0) {
+                Say("%s=%ldx%ld+%ld+%ld\n", placed.name.c_str(), placed.width, placed.height,
+                    client.x + placed.originX + placed.left,
+                    client.y + placed.originY + placed.top);
+            }
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string value(Trimmed(line.substr(equals + 1)));
+        Placed& placed = open.back();
+        if (key == "Left") {
+            placed.left = std::strtol(value.c_str(), nullptr, 10);
+            placed.hasLeft = true;
+        } else if (key == "Top") {
+            placed.top = std::strtol(value.c_str(), nullptr, 10);
+            placed.hasTop = true;
+        } else if (key == "Width") {
+            placed.width = std::strtol(value.c_str(), nullptr, 10);
+        } else if (key == "Height") {
+            placed.height = std::strtol(value.c_str(), nullptr, 10);
+        } else if (key == "Caption" && !placed.name.empty() && value.starts_with('\'')) {
+            Say("%s_cells=%d\n", placed.name.c_str(), CellsOf(value));
+        }
+    }
+}
+
+// layout CLASS TITLE: the window's place, where its client area starts on the screen, and
+// the places of its components as the running program stores them: the layout resource named
+// after the window's class, read from the program file of the window's process.
+int Layout(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    if (window == nullptr) {
+        Say("found=0\n");
+        return 1;
+    }
+    Say("found=1\n");
+    PrintWindow("", window);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    Say("client_left=%ld\nclient_top=%ld\n", origin.x, origin.y);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const POINT client{origin.x - outer.left, origin.y - outer.top};
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    const BOOL named = process != nullptr && QueryFullProcessImageNameW(process, 0, path, &length);
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    if (!named) {
+        Say("layout_error=no program file (%lu)\n", GetLastError());
+        return 1;
+    }
+    PrintLine("program", path);
+    HMODULE program = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::wstring className = Wide(argv[2]);
+    // RT_RCDATA (10); the macro names it in the build's narrow character set.
+    HRSRC found = program != nullptr
+                      ? FindResourceW(program, className.c_str(), MAKEINTRESOURCEW(10))
+                      : nullptr;
+    HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
+    const char* bytes =
+        loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (bytes == nullptr) {
+        Say("layout_error=no layout resource %s\n", argv[2]);
+        return 1;
+    }
+    PrintLayout(std::string_view(bytes, SizeofResource(program, found)), client);
+    FreeLibrary(program);
+    return 0;
 }
 
 int Activate(char** argv) {
     const BOOL done = SetForegroundWindow(ParseHandle(argv[2]));
-    std::printf("activated=%d\n", done ? 1 : 0);
+    Say("activated=%d\n", done ? 1 : 0);
     return done ? 0 : 1;
 }
 
 int Documents() {
     wchar_t path[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) {
-        std::printf("found=0\n");
+        Say("found=0\n");
         return 1;
     }
-    std::printf("found=1\n");
+    Say("found=1\n");
     PrintLine("path", path);
     // The same folder through its item list, the older way programs ask for it.
     LPITEMIDLIST list = nullptr;
@@ -267,11 +455,11 @@ int Documents() {
 BOOL CALLBACK PrintTop(HWND window, LPARAM) {
     RECT outer{};
     GetWindowRect(window, &outer);
-    std::printf("window=0x%llx %s '%s' %ldx%ld+%ld+%ld %s\n",
-                static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)),
-                Utf8(ClassOf(window)).c_str(), Utf8(TextOf(window)).c_str(),
-                outer.right - outer.left, outer.bottom - outer.top, outer.left, outer.top,
-                IsWindowVisible(window) ? "visible" : "hidden");
+    Say("window=0x%llx %s '%s' %ldx%ld+%ld+%ld %s\n",
+        static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)),
+        Utf8(ClassOf(window)).c_str(), Utf8(TextOf(window)).c_str(), outer.right - outer.left,
+        outer.bottom - outer.top, outer.left, outer.top,
+        IsWindowVisible(window) ? "visible" : "hidden");
     return TRUE;
 }
 
@@ -283,21 +471,26 @@ int List() {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: winask find CLASS [TITLE] | count CLASS | menu | children CLASS TITLE "
+                 "usage: winask find CLASS [TITLE] | shown CLASS TITLE | count CLASS | menu | "
+                 "children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
-                 "activate HWND | sync HWND | documents | list | shell-restart HWND ID\n");
+                 "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
+                 "shell-restart HWND ID | "
+                 "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
+                 "(commands joined by +: in turn)\n");
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc < 2) {
         return Usage();
     }
     const std::string command = argv[1];
     if (command == "find" && argc >= 3) {
         return Find(argc, argv);
+    }
+    if (command == "shown" && argc == 4) {
+        return Shown(argv);
     }
     if (command == "count" && argc == 3) {
         return Count(argv);
@@ -323,8 +516,11 @@ int main(int argc, char** argv) {
     if (command == "activate" && argc == 3) {
         return Activate(argv);
     }
-    if (command == "sync" && argc == 3) {
-        return Sync(argv);
+    if ((command == "sync" && (argc == 3 || argc == 4)) || (command == "sync-at" && argc == 4)) {
+        return Sync(argc, argv);
+    }
+    if (command == "layout" && argc == 4) {
+        return Layout(argv);
     }
     if (command == "list" && argc == 2) {
         return List();
@@ -333,4 +529,54 @@ int main(int argc, char** argv) {
         return Documents();
     }
     return Usage();
+}
+
+// wait SECONDS COMMAND ARGS...: asks again until the command answers (exits 0);
+// wait-gone SECONDS COMMAND ARGS...: until it finds nothing (exits 1). One program asking
+// many times costs far less than as many programs. Exits 3 when the time is up first.
+int Wait(int argc, char** argv) {
+    const bool gone = std::strcmp(argv[1], "wait-gone") == 0;
+    const ULONGLONG deadline = GetTickCount64() + std::strtoul(argv[2], nullptr, 10) * 1000ull;
+    const std::size_t before = answer.size();
+    for (;;) {
+        answer.resize(before);
+        const int status = Run(argc - 2, argv + 2);
+        if (status == 2 || (gone ? status == 1 : status == 0)) {
+            return gone && status == 1 ? 0 : status;
+        }
+        if (GetTickCount64() >= deadline) {
+            return 3;
+        }
+        Sleep(50);
+    }
+}
+
+int RunOrWait(int argc, char** argv) {
+    const bool waits =
+        argc > 3 && (std::strcmp(argv[1], "wait") == 0 || std::strcmp(argv[1], "wait-gone") == 0);
+    return waits ? Wait(argc, argv) : Run(argc, argv);
+}
+
+}  // namespace
+
+// COMMAND ARGS... [+ COMMAND ARGS...]: the commands in turn, until one fails; its status is
+// winask's. One program doing several costs less than as many programs.
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    int status = 0;
+    for (int first = 1; first < argc && status == 0;) {
+        int end = first;
+        while (end < argc && std::strcmp(argv[end], "+") != 0) {
+            ++end;
+        }
+        // The command's own argument vector, with the program's name before it.
+        std::vector<char*> command{argv[0]};
+        command.insert(command.end(), argv + first, argv + end);
+        status = RunOrWait(static_cast<int>(command.size()), command.data());
+        first = end + 1;
+    }
+    std::fputs(answer.c_str(), stdout);
+    return status;
 }
