@@ -6,8 +6,6 @@ SESSION_OWNS_PREFIX=1
 source "$E2E_DIR/prefix_slot.sh"
 source "$E2E_DIR/../../tools/wine_session.sh"
 E2E_OUT=$SESSION_OUT
-# Nothing of the journeys needs Wine's menu and file-type entries; making them takes time.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
 # The journey's clean-ups, run in order at its exit before the session's own.
 E2E_AT_EXIT=()
@@ -208,7 +206,13 @@ e2e_ended() {
 # e2e_wait_exit PID SECONDS: waits until the process has ended; E2E_EXIT_STATUS is its status.
 e2e_wait_exit() {
     local pid kept=()
-    e2e_wait_until "$2" "process $1 still runs after $2 s" e2e_ended "$1"
+    if ! e2e_poll "$2" e2e_ended "$1"; then
+        # What was on the screen and which windows were left, for the one looking at it.
+        session_shot "$E2E_OUT/still-running.png" || true
+        { cat "/proc/$1/stat"; ps -o pid,stat,args -p "$1"; } >"$E2E_OUT/still-running-process.txt" 2>&1 || true
+        wine "$E2E_ASK" list >"$E2E_OUT/still-running-windows.txt" 2>&1 || true
+        session_fail "process $1 still runs after $2 s (see $E2E_OUT/still-running.png)"
+    fi
     E2E_EXIT_STATUS=0
     wait "$1" || E2E_EXIT_STATUS=$?
     # The ended process is no longer the session's to stop (its id may be reused).
