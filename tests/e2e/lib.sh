@@ -151,7 +151,10 @@ e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
 # session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
 # for the window to be shown; PROBE then holds it.
 session_wait_window() {
-    e2e_wait_ask "${3:-60}" "no window of class '$1' and caption '$2' shown" shown "$1" "$2"
+    e2e_ask wait "${3:-60}" shown "$1" "$2" || {
+        e2e_left_behind
+        session_fail "no window of class '$1' and caption '$2' shown (see $E2E_OUT/left-*)"
+    }
     e2e_poll 5 session_probe "$1" "$2" || session_fail "winprobe does not see the window '$2'"
 }
 
@@ -196,6 +199,17 @@ e2e_clock_away_from_tray() {
     e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 }
 
+# e2e_left_behind: what was on the screen, the windows and the journey's processes, for the
+# one looking at a journey that waited in vain.
+e2e_left_behind() {
+    session_shot "$E2E_OUT/left-screen.png" || true
+    wine "$E2E_ASK" list >"$E2E_OUT/left-windows.txt" 2>&1 || true
+    ps -o pid,ppid,stat,etime,args --ppid "$$" >"$E2E_OUT/left-processes.txt" 2>&1 || true
+    [ "${#SESSION_PIDS[@]}" = 0 ] ||
+        ps -o pid,stat,etime,args -p "$(IFS=,; echo "${SESSION_PIDS[*]}")" \
+            >>"$E2E_OUT/left-processes.txt" 2>&1 || true
+}
+
 # e2e_ended PID: the process has ended (or is a zombie, not yet waited for).
 e2e_ended() {
     local stat
@@ -207,11 +221,8 @@ e2e_ended() {
 e2e_wait_exit() {
     local pid kept=()
     if ! e2e_poll "$2" e2e_ended "$1"; then
-        # What was on the screen and which windows were left, for the one looking at it.
-        session_shot "$E2E_OUT/still-running.png" || true
-        { cat "/proc/$1/stat"; ps -o pid,stat,args -p "$1"; } >"$E2E_OUT/still-running-process.txt" 2>&1 || true
-        wine "$E2E_ASK" list >"$E2E_OUT/still-running-windows.txt" 2>&1 || true
-        session_fail "process $1 still runs after $2 s (see $E2E_OUT/still-running.png)"
+        e2e_left_behind
+        session_fail "process $1 still runs after $2 s (see $E2E_OUT/left-*)"
     fi
     E2E_EXIT_STATUS=0
     wait "$1" || E2E_EXIT_STATUS=$?
