@@ -76,7 +76,8 @@ e2e_ask() {
     local output line status=0
     ASK=()
     [ -f "$E2E_ASK" ] || session_fail "winask.exe is not built ($E2E_ASK)"
-    output=$(wine "$E2E_ASK" "$@" 2>/dev/null | tr -d '\r') || status=$?
+    output=$(wine "$E2E_ASK" "$@" 2>/dev/null) || status=$?
+    output=${output//$'\r'/}
     while IFS= read -r line; do
         [ -z "$line" ] || ASK[${line%%=*}]=${line#*=}
     done <<<"$output"
@@ -92,10 +93,12 @@ e2e_now_ms() {
 # e2e_poll SECONDS COMMAND ARGS...: runs the command until it succeeds (status 0), or until
 # SECONDS have passed (status 1).
 e2e_poll() {
-    local deadline=$(($(e2e_now_ms) + $1 * 1000))
+    local now=${EPOCHREALTIME/[.,]/} deadline
+    deadline=$((now / 1000 + $1 * 1000))
     shift
     until "$@"; do
-        [ "$(e2e_now_ms)" -lt $deadline ] || return 1
+        now=${EPOCHREALTIME/[.,]/}
+        [ $((now / 1000)) -lt $deadline ] || return 1
         # Between two asks: each ask starts a Windows program, which takes longer than this.
         sleep 0.1
     done
@@ -148,7 +151,10 @@ e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
 # session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
 # for the window to be shown; PROBE then holds it.
 session_wait_window() {
-    e2e_wait_ask "${3:-60}" "no window of class '$1' and caption '$2' shown" shown "$1" "$2"
+    e2e_ask wait "${3:-60}" shown "$1" "$2" || {
+        e2e_left_behind
+        session_fail "no window of class '$1' and caption '$2' shown (see $E2E_OUT/left-*)"
+    }
     e2e_poll 5 session_probe "$1" "$2" || session_fail "winprobe does not see the window '$2'"
 }
 
@@ -193,15 +199,31 @@ e2e_clock_away_from_tray() {
     e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 }
 
+# e2e_left_behind: what was on the screen, the windows and the journey's processes, for the
+# one looking at a journey that waited in vain.
+e2e_left_behind() {
+    session_shot "$E2E_OUT/left-screen.png" || true
+    wine "$E2E_ASK" list >"$E2E_OUT/left-windows.txt" 2>&1 || true
+    ps -o pid,ppid,stat,etime,args --ppid "$$" >"$E2E_OUT/left-processes.txt" 2>&1 || true
+    [ "${#SESSION_PIDS[@]}" = 0 ] ||
+        ps -o pid,stat,etime,args -p "$(IFS=,; echo "${SESSION_PIDS[*]}")" \
+            >>"$E2E_OUT/left-processes.txt" 2>&1 || true
+}
+
+# e2e_ended PID: the process has ended (or is a zombie, not yet waited for).
 e2e_ended() {
-    local state
-    ! state=$(ps -o stat= -p "$1" 2>/dev/null) || [[ $state == Z* ]]
+    local stat
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
+    [[ ${stat##*) } == Z* ]]
 }
 
 # e2e_wait_exit PID SECONDS: waits until the process has ended; E2E_EXIT_STATUS is its status.
 e2e_wait_exit() {
     local pid kept=()
-    e2e_wait_until "$2" "process $1 still runs after $2 s" e2e_ended "$1"
+    if ! e2e_poll "$2" e2e_ended "$1"; then
+        e2e_left_behind
+        session_fail "process $1 still runs after $2 s (see $E2E_OUT/left-*)"
+    fi
     E2E_EXIT_STATUS=0
     wait "$1" || E2E_EXIT_STATUS=$?
     # The ended process is no longer the session's to stop (its id may be reused).
