@@ -142,8 +142,9 @@ TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
 
 void TFormVT555::FormCreate(TObject*) {
     // Without a documents folder, screenshots go beside the program.
-    ScreenshotFolder = shell_.DocumentsFolder().value_or(
-        std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte())));
+    const std::optional<std::string> documents = shell_.DocumentsFolder();
+    ScreenshotFolder =
+        documents ? *documents : std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte()));
     LoadSettings();
     phaseAlerts_ = PhaseAlerts(AlertOnDusk, AlertOnDawn, AlertLeadSeconds);
     SetClientSize(kNarrowWidth, kStripHeight);
