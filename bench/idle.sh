@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/mingw
 export VC_EXE=$build/app/win32/VeltriaClock.exe
-export VC_PROBE=$build/tests/e2e/probes/winprobe.exe
+export VC_PROBE=$build/tests/e2e/probes/winask.exe
 export WINEPREFIX=$root/build/bench-idle/prefix
 export VC_SESSION_OUT=$root/build/bench-idle/out
 baseline_exe=$build/bench/idle/idle_baseline.exe

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export VC_EXE=$root/build/mingw/app/win32/VeltriaClock.exe
-export VC_PROBE=$root/build/mingw/tests/e2e/probes/winprobe.exe
+export VC_PROBE=$root/build/mingw/tests/e2e/probes/winask.exe
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
 export VC_SESSION_OUT=$root/build/run
 source "$root/tools/wine_session.sh"

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 : "${VC_EXE:?VC_EXE must name VeltriaClock.exe}"
-: "${VC_PROBE:?VC_PROBE must name winprobe.exe}"
+: "${VC_PROBE:?VC_PROBE must name winask.exe}"
 : "${WINEPREFIX:?WINEPREFIX must name a Wine prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -51,7 +51,7 @@ session_start_display() {
 }
 
 # session_start_clock ["YYYY-MM-DD hh:mm:ss"]: with a time, the clock starts at that local
-# time and runs on from there.
+# time and runs on from there. SESSION_CLOCK is its process.
 # session_tidy_faketime: faketime leaves its semaphore and shared memory behind when a signal
 # ends it, and a later faketime that gets the same process id then refuses to start
 # ("sem_open: File exists"). Only the files of processes that have ended are removed.
@@ -64,22 +64,29 @@ session_tidy_faketime() {
     done
 }
 
+# SESSION_WINE_UP, when set, names a command that makes Wine's server and system programs run
+# before a clock at a pinned time starts: they start with the prefix's first Windows program
+# and inherit its environment, so under faketime they would live at the pinned time (their
+# waits and timers then disagree with every other program's), and faketime, which waits for
+# all that it started, would not end with the clock.
 session_start_clock() {
     if [ $# -gt 0 ]; then
+        "${SESSION_WINE_UP:-:}"
         session_tidy_faketime
         faketime "$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     else
         wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     fi
-    SESSION_PIDS+=($!)
+    SESSION_CLOCK=$!
+    SESSION_PIDS+=("$SESSION_CLOCK")
 }
 
-# session_probe CLASS CAPTION: fills the associative array PROBE from winprobe's answer.
+# session_probe CLASS CAPTION: fills the associative array PROBE from winask probe.
 declare -gA PROBE
 session_probe() {
     local output line
     PROBE=()
-    output=$(wine "$VC_PROBE" "$1" "$2" 2>/dev/null | tr -d '\r') || return 1
+    output=$(wine "$VC_PROBE" probe "$1" "$2" 2>/dev/null | tr -d '\r') || return 1
     while IFS= read -r line; do
         PROBE[${line%%=*}]=${line#*=}
     done <<<"$output"

@@ -72,7 +72,7 @@ e2e_ask post "${ASK[hwnd]}" 16 0 0 || session_fail "could not close the folder's
 e2e_wait_ask_fails 10 "the folder's window stayed open" find ExplorerWClass "$(basename "$E2E_SHOTS")"
 
 # Quit: the hand-set keys stay in the file as they were; the clock writes none of its own.
-clock=${SESSION_PIDS[0]}
+clock=$SESSION_CLOCK
 e2e_open_menu
 session_key e
 e2e_wait_exit "$clock" 10

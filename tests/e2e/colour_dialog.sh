@@ -8,7 +8,7 @@ session_start_display
 e2e_clock_away_from_tray
 e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 # The clock's own process: journeys in the other prefix run clocks of their own.
-clock_process=${SESSION_PIDS[-1]}
+clock_process=$SESSION_CLOCK
 grep -q 'VeltriaClock.exe' "/proc/$clock_process/maps" ||
     session_fail "process $clock_process is not the clock"
 loaded() { grep -qi 'comdlg32.dll' "/proc/$clock_process/maps"; }

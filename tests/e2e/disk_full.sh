@@ -21,7 +21,7 @@ echo "free before the press: $(df -B1 --output=avail "$E2E_SHOTS" | tail -1 | tr
 printf '%s\r\n' '[VeltriaTime]' 'XPos=500' 'YPos=20' '[ScreenShot]' \
     "SaveFolder=$E2E_SHOTS_WIN" >"$E2E_INI"
 session_start_clock "2026-03-01 12:34:56"
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 
 e2e_start_game 300 300 >/dev/null

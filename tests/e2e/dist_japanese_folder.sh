@@ -23,7 +23,7 @@ VC_EXE=$folder/VeltriaClock.exe
 [ ! -e "$folder/VeltriaClock.ini" ] || session_fail "a settings file came with the zip"
 
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "strip" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}" "175x38+0+0"
 e2e_clock_settled

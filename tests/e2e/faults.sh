@@ -11,7 +11,7 @@ e2e_screenshot_folder shots
 printf '%s\r\n' '[VeltriaTime]' 'XPos=500' 'YPos=20' '[ScreenShot]' \
     "SaveFolder=$E2E_SHOTS_WIN" 'BMP=1' >"$E2E_INI"
 session_start_clock "2026-03-01 12:34:56"
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 
 # expect_whole_shots_or_none WHAT: no error box, the clock runs, and the screenshots are

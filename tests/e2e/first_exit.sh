@@ -7,7 +7,7 @@ session_start_display
 e2e_private_app
 [ ! -e "$E2E_INI" ] || session_fail "a settings file exists before the first start"
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 strip_left=${PROBE[left]}
 strip_top=${PROBE[top]}

@@ -117,7 +117,7 @@ show_row() {
     e2e_clock_gone
     start=$(e2e_now_ms)
     session_start_clock
-    CLOCK=${SESSION_PIDS[-1]}
+    CLOCK=$SESSION_CLOCK
     e2e_wait_until 120 "$ROW: no strip within 120 s" strip_mapped_while_running
     session_wait_window TFormVT555 VeltriaClock 10
     e2e_poll 10 strip_painted || session_fail "$ROW: $STRIP_WHY"

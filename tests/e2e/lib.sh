@@ -66,22 +66,55 @@ e2e_same_picture() {
     echo "ok: $1 matches $(basename "$3")"
 }
 
-# The second probe and the stand-in window program are built beside winprobe.
-E2E_ASK=$(dirname "$VC_PROBE")/winask.exe
+# The stand-in window programs are built beside the probe.
+E2E_ASK=$VC_PROBE
 E2E_CLASSWIN=$(dirname "$VC_PROBE")/classwin.exe
+
+# One winask answers all the journey's questions (`winask serve`, through two pipes): a
+# Windows program started for each question would cost Wine most of the machine. It starts at
+# the first question, and again when the prefix changed or it ended.
+E2E_ASKER_PID=
+E2E_ASKER_PREFIX=
+e2e_asker() {
+    if [ -n "$E2E_ASKER_PID" ] && [ "$E2E_ASKER_PREFIX" = "$WINEPREFIX" ] &&
+        kill -0 "$E2E_ASKER_PID" 2>/dev/null; then
+        return
+    fi
+    [ -f "$E2E_ASK" ] || session_fail "winask.exe is not built ($E2E_ASK)"
+    [ -z "$E2E_ASKER_PID" ] || exec {E2E_ASKER_IN}>&- {E2E_ASKER_OUT}<&-
+    local pipe=$E2E_OUT/asker
+    rm -f "$pipe.in" "$pipe.out"
+    mkfifo "$pipe.in" "$pipe.out"
+    wine "$E2E_ASK" serve <"$pipe.in" >"$pipe.out" 2>>"$E2E_OUT/asker.log" &
+    E2E_ASKER_PID=$!
+    E2E_ASKER_PREFIX=$WINEPREFIX
+    SESSION_PIDS+=("$E2E_ASKER_PID")
+    exec {E2E_ASKER_IN}>"$pipe.in" {E2E_ASKER_OUT}<"$pipe.out"
+    local greeting=
+    IFS= read -r -t 60 -u "$E2E_ASKER_OUT" greeting || true
+    [ "${greeting%$'\r'}" = ready ] || session_fail "winask serve did not start (see $E2E_OUT/asker.log)"
+}
+# The asker, outside faketime, is the Windows program that starts Wine for the journey.
+SESSION_WINE_UP=e2e_asker
 
 # e2e_ask COMMAND ARGS...: fills ASK from winask's answer; returns winask's status.
 declare -gA ASK
 e2e_ask() {
-    local output line status=0
+    local line status=
     ASK=()
-    [ -f "$E2E_ASK" ] || session_fail "winask.exe is not built ($E2E_ASK)"
-    output=$(wine "$E2E_ASK" "$@" 2>/dev/null) || status=$?
-    output=${output//$'\r'/}
-    while IFS= read -r line; do
-        [ -z "$line" ] || ASK[${line%%=*}]=${line#*=}
-    done <<<"$output"
-    return $status
+    e2e_asker
+    local IFS=$'\t'
+    printf '%s\n' "$*" >&"$E2E_ASKER_IN"
+    while IFS= read -r -u "$E2E_ASKER_OUT" line; do
+        line=${line%$'\r'}
+        case $line in
+        .) break ;;
+        status=*) status=${line#status=} ;;
+        ?*) ASK[${line%%=*}]=${line#*=} ;;
+        esac
+    done
+    [ -n "$status" ] || session_fail "winask ended without an answer to '$*' (see $E2E_OUT/asker.log)"
+    return "$status"
 }
 
 # Milliseconds, for deadlines finer than SECONDS.
@@ -99,7 +132,7 @@ e2e_poll() {
     until "$@"; do
         now=${EPOCHREALTIME/[.,]/}
         [ $((now / 1000)) -lt $deadline ] || return 1
-        # Between two asks: each ask starts a Windows program, which takes longer than this.
+        # A pause between two tries, so that the poll leaves the machine to what it waits for.
         sleep 0.1
     done
 }
@@ -148,6 +181,17 @@ e2e_wait_ask() { e2e_ask wait "$1" "${@:3}" || session_fail "$2"; }
 # e2e_wait_ask_fails SECONDS WHAT COMMAND ARGS...: asks until winask finds nothing.
 e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
 
+# session_probe CLASS CAPTION: the session's probe, asked of the journey's winask.
+session_probe() {
+    local key status=0
+    e2e_ask probe "$1" "$2" || status=$?
+    PROBE=()
+    for key in "${!ASK[@]}"; do
+        PROBE[$key]=${ASK[$key]}
+    done
+    return $status
+}
+
 # session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
 # for the window to be shown; PROBE then holds it.
 session_wait_window() {
@@ -155,7 +199,7 @@ session_wait_window() {
         e2e_left_behind
         session_fail "no window of class '$1' and caption '$2' shown (see $E2E_OUT/left-*)"
     }
-    e2e_poll 5 session_probe "$1" "$2" || session_fail "winprobe does not see the window '$2'"
+    e2e_poll 5 session_probe "$1" "$2" || session_fail "winask does not see the window '$2'"
 }
 
 # e2e_other_program_in_front X Y: a window of another program, at X,Y, takes the front, so

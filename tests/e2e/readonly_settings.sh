@@ -10,7 +10,7 @@ cp "$E2E_INI" "$E2E_OUT/before.ini"
 e2e_unwritable "$E2E_INI"
 
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "position from the file" "${PROBE[left]},${PROBE[top]}" "200,100"
 

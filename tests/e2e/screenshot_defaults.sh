@@ -19,7 +19,7 @@ e2e_at_exit "rm -f '$E2E_SHOTS'/vlt_20300102_*"
 echo "documents folder: $documents_win ($E2E_SHOTS)"
 
 session_start_clock "2030-01-02 03:04:05"
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_start_game 300 200
 e2e_ctrl_p

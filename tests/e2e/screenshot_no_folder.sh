@@ -10,7 +10,7 @@ e2e_screenshot_folder shots
 printf '%s\r\n' '[ScreenShot]' "SaveFolder=$E2E_SHOTS_WIN" 'BMP=1' >"$E2E_INI"
 
 session_start_clock "2026-03-01 12:34:56"
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_start_game 300 200
 # Only a folder that exists at the start is taken, so it goes afterwards.

@@ -16,7 +16,7 @@ started=$(e2e_now_ms)
 session_start_clock "2026-03-01 12:34:56"
 session_wait_window TFormVT555 VeltriaClock
 e2e_start_game 300 200
-session_probe VLT-CL VeltriaRune || session_fail "winprobe does not see the game window"
+session_probe VLT-CL VeltriaRune || session_fail "winask does not see the game window"
 e2e_expect "game client size" "${PROBE[client_width]}x${PROBE[client_height]}" "$E2E_GAME_SIZE"
 # Painted once its thread has been back in its loop.
 e2e_settled "$E2E_GAME"

@@ -7,7 +7,7 @@ session_start_display
 # A private copy: no settings file left by another run changes the start.
 e2e_private_app
 session_start_clock
-first=${SESSION_PIDS[-1]}
+first=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 first_window=${ASK[hwnd]}

@@ -9,7 +9,7 @@ session_start_display
 e2e_private_app
 printf '[VeltriaTime]\r\nXPos=100\r\nYPos=50\r\n' >"$E2E_INI"
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "stored place at start" "${PROBE[left]},${PROBE[top]}" "100,50"
 
@@ -89,7 +89,7 @@ cp "$E2E_INI" "$E2E_OUT/settings-after-first-run.ini"
 
 e2e_clock_gone
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "place at the next start" "${PROBE[left]},${PROBE[top]}" "500,300"
 session_shot "$E2E_OUT/second-start.png"

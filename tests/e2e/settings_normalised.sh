@@ -19,7 +19,7 @@ documents=${ASK[item_list_path]:-}
 [ -n "$documents" ] || session_fail "Wine gives no documents folder through its item list"
 
 session_start_clock
-clock=${SESSION_PIDS[-1]}
+clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "position from XPos=0x64, YPos=50" "${PROBE[left]},${PROBE[top]}" "100,50"
 

@@ -4,10 +4,11 @@ source "$(dirname "$0")/lib.sh"
 
 session_start_display
 session_start_clock
-# Not waited for as shown: that the strip is shown once the clock runs is looked at below.
+# The window first, then the strip shown soon after: a window made but never shown fails here.
 e2e_wait_ask 60 "no clock window" find TFormVT555 VeltriaClock
+e2e_wait_ask 10 "the clock's window was not shown within 10 s" shown TFormVT555 VeltriaClock
 e2e_clock_settled
-session_probe TFormVT555 VeltriaClock || session_fail "winprobe does not see the clock"
+session_probe TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
 
 e2e_expect "outer size" "${PROBE[width]}x${PROBE[height]}" "175x38"
 e2e_expect "client size" "${PROBE[client_width]}x${PROBE[client_height]}" "175x38"

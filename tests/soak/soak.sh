@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build/mingw
 export VC_EXE=$build/app/win32/VeltriaClock.exe
-export VC_PROBE=$build/tests/e2e/probes/winprobe.exe
+export VC_PROBE=$build/tests/e2e/probes/winask.exe
 export VC_SESSION_OUT=$root/build/soak/out
 minutes=${SOAK_MINUTES:-10}
 speed=${SOAK_SPEED:-60}

@@ -2,6 +2,8 @@
 // texts, child windows, the foreground, the documents folder, where a window's painted components
 // lie; posts a message on request, or waits until a window's thread has answered one.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
+#include <fcntl.h>
+#include <io.h>
 #include <shlobj.h>
 #include <windows.h>
 
@@ -121,6 +123,37 @@ int Shown(char** argv) {
     }
     PrintWindow("", window);
     return IsWindowVisible(window) ? 0 : 1;
+}
+
+void PrintFrame(const char* prefix, HWND window) {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    Say("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
+    Say("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
+        outer.bottom - outer.top);
+    Say("%sclient_width=%ld\n%sclient_height=%ld\n", prefix, client.right, prefix, client.bottom);
+    Say("%sstyle=0x%08lX\n%sexstyle=0x%08lX\n", prefix,
+        static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)), prefix,
+        static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    Say("%svisible=%d\n", prefix, IsWindowVisible(window) ? 1 : 0);
+}
+
+// probe CLASS TITLE: the window's frame, client size and styles, and its owner's.
+int Probe(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    Say("found=%d\n", window != nullptr ? 1 : 0);
+    if (window == nullptr) {
+        return 1;
+    }
+    PrintFrame("", window);
+    HWND owner = GetWindow(window, GW_OWNER);
+    Say("owned=%d\n", owner != nullptr ? 1 : 0);
+    if (owner != nullptr) {
+        PrintFrame("owner_", owner);
+    }
+    return 0;
 }
 
 // count CLASS: top-level windows of the class, all and visible.
@@ -425,8 +458,15 @@ int Layout(char** argv) {
     return 0;
 }
 
+// activate HWND: the window is asked to the front, and the answer waits (up to 5 s) until
+// the system says it is there: another process's window comes forward through its own thread.
 int Activate(char** argv) {
-    const BOOL done = SetForegroundWindow(ParseHandle(argv[2]));
+    HWND window = ParseHandle(argv[2]);
+    const BOOL done = SetForegroundWindow(window);
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (done && GetForegroundWindow() != window && GetTickCount64() < deadline) {
+        Sleep(20);
+    }
     Say("activated=%d\n", done ? 1 : 0);
     return done ? 0 : 1;
 }
@@ -471,13 +511,14 @@ int List() {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: winask find CLASS [TITLE] | shown CLASS TITLE | count CLASS | menu | "
+                 "usage: winask find CLASS [TITLE] | shown CLASS TITLE | probe CLASS TITLE | "
+                 "count CLASS | menu | "
                  "children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
                  "shell-restart HWND ID | "
                  "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
-                 "(commands joined by +: in turn)\n");
+                 "(commands joined by +: in turn) | serve\n");
     return 2;
 }
 
@@ -491,6 +532,9 @@ int Run(int argc, char** argv) {
     }
     if (command == "shown" && argc == 4) {
         return Shown(argv);
+    }
+    if (command == "probe" && argc == 4) {
+        return Probe(argv);
     }
     if (command == "count" && argc == 3) {
         return Count(argv);
@@ -557,26 +601,71 @@ int RunOrWait(int argc, char** argv) {
     return waits ? Wait(argc, argv) : Run(argc, argv);
 }
 
-}  // namespace
-
 // COMMAND ARGS... [+ COMMAND ARGS...]: the commands in turn, until one fails; its status is
-// winask's. One program doing several costs less than as many programs.
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        return Usage();
-    }
+// the answer's. One program doing several costs less than as many programs.
+int Answer(std::vector<char*> args) {
+    answer.clear();
     int status = 0;
-    for (int first = 1; first < argc && status == 0;) {
-        int end = first;
-        while (end < argc && std::strcmp(argv[end], "+") != 0) {
+    for (std::size_t first = 1; first < args.size() && status == 0;) {
+        std::size_t end = first;
+        while (end < args.size() && std::strcmp(args[end], "+") != 0) {
             ++end;
         }
         // The command's own argument vector, with the program's name before it.
-        std::vector<char*> command{argv[0]};
-        command.insert(command.end(), argv + first, argv + end);
+        std::vector<char*> command{args[0]};
+        command.insert(command.end(), args.begin() + first, args.begin() + end);
         status = RunOrWait(static_cast<int>(command.size()), command.data());
         first = end + 1;
     }
+    return status;
+}
+
+// serve: "ready", then one question a line (its arguments separated by tabs), each answer
+// followed by "status=N" and a line ".". A journey keeps one such program for all its questions:
+// each Windows program started costs Wine a fifth of a second of the machine.
+int Serve(char* name) {
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    // Once this is read, Wine's server and system programs run.
+    std::puts("ready");
+    std::fflush(stdout);
+    std::string line;
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        std::vector<std::string> words{""};
+        for (char character : line) {
+            if (character == '\t') {
+                words.emplace_back();
+            } else {
+                words.back().push_back(character);
+            }
+        }
+        std::vector<char*> args{name};
+        for (auto& word : words) {
+            args.push_back(word.data());
+        }
+        answer.clear();
+        const int status = words.front().empty() ? Usage() : Answer(args);
+        std::printf("%sstatus=%d\n.\n", answer.c_str(), status);
+        std::fflush(stdout);
+        line.clear();
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "serve") == 0) {
+        return Serve(argv[0]);
+    }
+    if (argc < 2) {
+        return Usage();
+    }
+    const int status = Answer(std::vector<char*>(argv, argv + argc));
     std::fputs(answer.c_str(), stdout);
     return status;
 }
