@@ -52,28 +52,20 @@ session_start_display() {
 
 # session_start_clock ["YYYY-MM-DD hh:mm:ss"]: with a time, the clock starts at that local
 # time and runs on from there. SESSION_CLOCK is its process.
-# session_tidy_faketime: faketime leaves its semaphore and shared memory behind when a signal
-# ends it, and a later faketime that gets the same process id then refuses to start
-# ("sem_open: File exists"). Only the files of processes that have ended are removed.
-session_tidy_faketime() {
-    local file pid
-    for file in /dev/shm/faketime_shm_* /dev/shm/sem.faketime_sem_*; do
-        [ -e "$file" ] || continue
-        pid=${file##*_}
-        [ -d "/proc/$pid" ] || rm -f "$file"
-    done
-}
-
+# The time comes from libfaketime, preloaded into the clock alone; not through the faketime
+# program, which waits for every process its child ever started (a Wine server among them)
+# before it ends, and leaves its shared memory behind when a signal ends it.
 # SESSION_WINE_UP, when set, names a command that makes Wine's server and system programs run
 # before a clock at a pinned time starts: they start with the prefix's first Windows program
-# and inherit its environment, so under faketime they would live at the pinned time (their
-# waits and timers then disagree with every other program's), and faketime, which waits for
-# all that it started, would not end with the clock.
+# and inherit its environment, so they would live at the pinned time too, their waits and
+# timers disagreeing with every other program's.
 session_start_clock() {
     if [ $# -gt 0 ]; then
         "${SESSION_WINE_UP:-:}"
-        session_tidy_faketime
-        faketime "$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
+        local library
+        library=$(dpkg -L libfaketime 2>/dev/null | grep -m 1 '/libfaketime\.so\.1$') ||
+            session_fail "libfaketime is not installed"
+        LD_PRELOAD=$library FAKETIME="@$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     else
         wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     fi

@@ -50,7 +50,7 @@ echo "screenshot: $name"
 taken=$(((10#${BASH_REMATCH[1]} * 3600 + 10#${BASH_REMATCH[2]} * 60 + 10#${BASH_REMATCH[3]}) *
     1000 + 10#${BASH_REMATCH[4]}))
 # The fake clock starts a little after `started`, as Wine takes its time to start, and up to
-# a second ahead: faketime keeps the fraction of the real second it started in.
+# a second ahead.
 start_of_day=$(((12 * 3600 + 34 * 60 + 56) * 1000))
 earliest=$((start_of_day + pressed - started - 5000))
 latest=$((start_of_day + seen - started + 1000))
