@@ -6,6 +6,8 @@ SESSION_OWNS_PREFIX=1
 source "$E2E_DIR/prefix_slot.sh"
 source "$E2E_DIR/../../tools/wine_session.sh"
 E2E_OUT=$SESSION_OUT
+# Desktop menu entries are nothing a journey looks at; making them costs each session.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
 # The journey's clean-ups, run in order at its exit before the session's own.
 E2E_AT_EXIT=()
@@ -181,6 +183,12 @@ e2e_wait_ask() { e2e_ask wait "$1" "${@:3}" || session_fail "$2"; }
 # e2e_wait_ask_fails SECONDS WHAT COMMAND ARGS...: asks until winask finds nothing.
 e2e_wait_ask_fails() { e2e_ask wait-gone "$1" "${@:3}" || session_fail "$2"; }
 
+# e2e_windows_path VARIABLE PATH: VARIABLE is set to the name Windows programs know PATH by.
+e2e_windows_path() {
+    e2e_ask dos-path "$2" || session_fail "Wine gives no Windows path for $2"
+    printf -v "$1" '%s' "${ASK[path]}"
+}
+
 # session_probe CLASS CAPTION: the session's probe, asked of the journey's winask.
 session_probe() {
     local key status=0
@@ -216,7 +224,7 @@ e2e_other_program_in_front() {
 # e2e_private_app [FOLDER]: the journey runs its own copy of the exe (in E2E_OUT/FOLDER,
 # "app" by default), so the settings file beside it (E2E_INI; E2E_INI_WIN as the program
 # names it) belongs to the journey alone.
-# Call it after session_start_display: winepath starts Wine, which must see the display.
+# Call it after session_start_display: winask starts Wine, which must see the display.
 e2e_private_app() {
     [ -n "${SESSION_XVFB:-}" ] || session_fail "e2e_private_app runs Wine: start the display first"
     E2E_APP=$E2E_OUT/${1:-app}
@@ -228,8 +236,7 @@ e2e_private_app() {
     cp "$VC_EXE" "$E2E_APP/VeltriaClock.exe"
     VC_EXE=$E2E_APP/VeltriaClock.exe
     E2E_INI=$E2E_APP/VeltriaClock.ini
-    E2E_INI_WIN=$(winepath -w "$E2E_INI" 2>/dev/null | tr -d '\r')
-    [ -n "$E2E_INI_WIN" ] || session_fail "winepath gave no Windows path for $E2E_INI"
+    e2e_windows_path E2E_INI_WIN "$E2E_INI"
 }
 
 # e2e_clock_away_from_tray: a private copy of the clock, started with its strip at 300,200.
@@ -493,8 +500,7 @@ e2e_screenshot_folder() {
     E2E_SHOTS=$E2E_OUT/$1
     rm -rf "$E2E_SHOTS"
     mkdir -p "$E2E_SHOTS"
-    E2E_SHOTS_WIN=$(winepath -w "$E2E_SHOTS" 2>/dev/null | tr -d '\r')
-    [ -n "$E2E_SHOTS_WIN" ] || session_fail "winepath gave no Windows path for $E2E_SHOTS"
+    e2e_windows_path E2E_SHOTS_WIN "$E2E_SHOTS"
 }
 
 # The screenshots counted in E2E_SHOTS: a folder the journey does not own (the documents

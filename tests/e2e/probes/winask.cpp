@@ -492,6 +492,22 @@ int Documents() {
     return 0;
 }
 
+// dos-path UNIX_PATH: the name Windows programs know the file by, as Wine's winepath gives it.
+int DosPath(char** argv) {
+    using DosName = LPWSTR(CDECL*)(LPCSTR);
+    const auto dosName = reinterpret_cast<DosName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    wchar_t* name = dosName != nullptr ? dosName(argv[2]) : nullptr;
+    if (name == nullptr) {
+        Say("found=0\n");
+        return 1;
+    }
+    Say("found=1\n");
+    PrintLine("path", name);
+    HeapFree(GetProcessHeap(), 0, name);
+    return 0;
+}
+
 BOOL CALLBACK PrintTop(HWND window, LPARAM) {
     RECT outer{};
     GetWindowRect(window, &outer);
@@ -516,7 +532,7 @@ int Usage() {
                  "children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
-                 "shell-restart HWND ID | "
+                 "shell-restart HWND ID | dos-path UNIX_PATH | "
                  "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
                  "(commands joined by +: in turn) | serve\n");
     return 2;
@@ -568,6 +584,9 @@ int Run(int argc, char** argv) {
     }
     if (command == "list" && argc == 2) {
         return List();
+    }
+    if (command == "dos-path" && argc == 3) {
+        return DosPath(argv);
     }
     if (command == "documents" && argc == 2) {
         return Documents();
