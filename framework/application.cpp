@@ -1,5 +1,6 @@
 #include "framework/application.h"
 
+#include <algorithm>
 #include <cctype>
 #include <exception>
 
@@ -34,12 +35,22 @@ std::string ErrorBoxText(std::string_view cp932Message) {
     return Joined(ErrorBoxText(PiecedText{{std::string(cp932Message), CodePage::Cp932}}));
 }
 
-void TApplication::Dispatch(const std::function<void()>& handler) {
+void TApplication::DispatchFor(const TComponent& source, const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
+        openErrorBoxes_.push_back(&source);
+        struct Closed {
+            std::vector<const TComponent*>& open;
+            ~Closed() { open.pop_back(); }
+        } closed{openErrorBoxes_};
         ShowException(error);
     }
+}
+
+bool TApplication::ErrorBoxOpenFor(const TComponent& source) const {
+    return std::find(openErrorBoxes_.begin(), openErrorBoxes_.end(), &source) !=
+           openErrorBoxes_.end();
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/component.h"
 #include "framework/file_path.h"
@@ -28,12 +29,17 @@ class TApplication : public TComponent {
 
     const std::string& Title() const { return title_; }
     WindowSystem& System() const override { return system_; }
-    void Dispatch(const std::function<void()>& handler) override;
     void ShowException(const std::exception& error);
+
+  protected:
+    void DispatchFor(const TComponent& source, const std::function<void()>& handler) override;
+    bool ErrorBoxOpenFor(const TComponent& source) const override;
 
   private:
     WindowSystem& system_;
     std::string title_;
+    // The components whose events' error boxes are open, the latest last.
+    std::vector<const TComponent*> openErrorBoxes_;
 };
 
 }  // namespace vc

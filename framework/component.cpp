@@ -101,12 +101,16 @@ bool TComponent::SetProperty(std::string_view, const LayoutValue&, LayoutContext
     return false;
 }
 
-void TComponent::Dispatch(const std::function<void()>& handler) {
+void TComponent::DispatchFor(const TComponent& source, const std::function<void()>& handler) {
     if (owner_ != nullptr) {
-        owner_->Dispatch(handler);
+        owner_->DispatchFor(source, handler);
     } else {
         handler();
     }
+}
+
+bool TComponent::ErrorBoxOpenFor(const TComponent& source) const {
+    return owner_ != nullptr && owner_->ErrorBoxOpenFor(source);
 }
 
 WindowSystem& TComponent::System() const {

@@ -82,8 +82,16 @@ class TComponent {
     virtual void Loaded() {}
 
     // Events run through here so that the application can catch what they throw.
-    virtual void Dispatch(const std::function<void()>& handler);
+    void Dispatch(const std::function<void()>& handler) { DispatchFor(*this, handler); }
+    // Whether the error box that one of this component's events raised is open now: its
+    // loop runs the timers on, this component's among them.
+    bool ErrorBoxOpen() const { return ErrorBoxOpenFor(*this); }
     virtual WindowSystem& System() const;
+
+  protected:
+    // Up the owners to the application, which knows whose event it runs.
+    virtual void DispatchFor(const TComponent& source, const std::function<void()>& handler);
+    virtual bool ErrorBoxOpenFor(const TComponent& source) const;
 
   private:
     TComponent* owner_;

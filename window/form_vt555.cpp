@@ -216,9 +216,12 @@ void TFormVT555::TimerRTTimer(TObject*) {
     }
 }
 
+// While a failed capture's error box is open its loop runs this timer on: the keys are still
+// followed, so the first press after OK tries again, but no press meanwhile opens a second
+// box behind the first.
 void TFormVT555::Timer1Timer(TObject*) {
     const WindowId game = screenshotHotkey_.Poll(System().TheDesktop(), Popup_SS->Checked());
-    if (game != 0) {
+    if (game != 0 && !Timer1->ErrorBoxOpen()) {
         TakeScreenshot(game);
     }
 }

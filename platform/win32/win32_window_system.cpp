@@ -165,7 +165,10 @@ void Win32WindowSystem::ShowErrorBox(const PiecedText& message, std::string_view
         text += piece.codePage == CodePage::SystemAnsi ? AnsiToWide(piece.bytes)
                                                        : Cp932ToWide(piece.bytes);
     }
-    MessageBoxW(nullptr, text.c_str(), AnsiToWide(ansiTitle).c_str(), MB_ICONERROR | MB_OK);
+    // The game is in front when a capture fails: the box comes above every window, and
+    // forward where the system lets it.
+    MessageBoxW(nullptr, text.c_str(), AnsiToWide(ansiTitle).c_str(),
+                MB_ICONERROR | MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 }  // namespace vc

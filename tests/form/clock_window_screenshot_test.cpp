@@ -246,6 +246,31 @@ TEST_F(ClockWindowScreenshot, AFailedCaptureShowsItsErrorFreesTheCaptureAndTheNe
     }
 }
 
+// The box's loop runs the hotkey timer on: the player, who sees no box behind the game,
+// presses again and again.
+TEST_F(ClockWindowScreenshot, WhileAFailedCapturesBoxIsOpenNoPressCapturesNorOpensAnother) {
+    StartClock();
+    strip->Form().Put(SettingKey::SaveFolder, documents + "/gone");
+    int capturesWhileOpen = -1;
+    strip->System().whileErrorBoxOpen = [&] {
+        for (int press = 0; press < 3; ++press) {
+            PressCtrlP();
+        }
+        capturesWhileOpen = Desktop().capturesMade;
+    };
+    PressCtrlP();
+    EXPECT_EQ(strip->System().errorBoxes.size(), 1u) << ErrorBoxes();
+    EXPECT_EQ(capturesWhileOpen, 1) << "only the press whose saving failed";
+    EXPECT_TRUE(Shots().empty());
+
+    // OK, the folder back: the next press saves.
+    strip->Form().Put(SettingKey::SaveFolder, documents);
+    PressCtrlP();
+    ASSERT_EQ(Shots().size(), 1u);
+    EXPECT_TRUE(Shots()[0].ends_with(".jpg")) << Shots()[0];
+    EXPECT_EQ(strip->System().errorBoxes.size(), 1u);
+}
+
 TEST_F(ClockWindowScreenshot, AGameWindowThatGoesAwayBeforeItIsMeasuredIsNotCaptured) {
     StartClock();
     Desktop().beforeMeasure = [&] { Desktop().windows.clear(); };

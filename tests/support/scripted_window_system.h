@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,6 +30,10 @@ class ScriptedWindowSystem : public ScriptedParts, public HeadlessWindowSystem {
     }
     void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override {
         errorBoxes.push_back(std::string(ansiTitle) + ": " + Joined(message));
+        // What happens while the box is open: its loop runs the timers on.
+        if (whileErrorBoxOpen) {
+            std::exchange(whileErrorBoxOpen, nullptr)();
+        }
     }
     std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>&,
                                     const NativeWindow& anchor) override {
@@ -37,6 +42,7 @@ class ScriptedWindowSystem : public ScriptedParts, public HeadlessWindowSystem {
         return std::exchange(nextColourChoice, std::nullopt);
     }
     void Terminate() override { terminated = true; }
+    std::function<void()> whileErrorBoxOpen;
     void ProcessMessages() override { ++messagePasses; }
 
     struct MenuShown {

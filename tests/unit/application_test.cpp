@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/errors.h"
 #include "framework/text_prefix.h"
+#include "framework/timer.h"
+#include "tests/support/scripted_window_system.h"
 
 namespace vc {
 namespace {
@@ -86,6 +89,26 @@ TEST(ErrorBoxText, EachPieceKeepsTheCodePageItIsIn) {
               (TextPiece{".", CodePage::Cp932}))
         << "the stop follows the last byte, whatever piece it is in";
     EXPECT_EQ(EWriteError("\x82\xA0").Pieces(), (PiecedText{{"\x82\xA0", CodePage::Cp932}}));
+}
+
+// While an event's error box is open, its loop runs the other events on: only the component
+// whose event raised the box sees it open, and only until the box is closed.
+TEST(ApplicationDispatch, AnErrorBoxIsOpenForTheComponentWhoseEventRaisedIt) {
+    ScriptedWindowSystem system;
+    TApplication application(system, "Veltriaclock");
+    TTimer& failing = application.Create<TTimer>();
+    TTimer& other = application.Create<TTimer>();
+    std::vector<std::string> seen;
+    system.whileErrorBoxOpen = [&] {
+        other.Dispatch([&] {
+            seen.push_back(std::string("failing open: ") + (failing.ErrorBoxOpen() ? "yes" : "no"));
+            seen.push_back(std::string("other open: ") + (other.ErrorBoxOpen() ? "yes" : "no"));
+        });
+    };
+    failing.Dispatch([] { throw EWriteError("\x82\xA0"); });
+    EXPECT_EQ(seen, (std::vector<std::string>{"failing open: yes", "other open: no"}));
+    EXPECT_EQ(system.errorBoxes.size(), 1u);
+    EXPECT_FALSE(failing.ErrorBoxOpen()) << "closed with its box";
 }
 
 }  // namespace
