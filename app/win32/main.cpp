@@ -4,6 +4,7 @@
 
 #include "framework/application.h"
 #include "framework/resources.h"
+#include "framework/seam/process_start.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clock.h"
@@ -13,23 +14,28 @@
 
 namespace {
 
-// Players unpack the clock in their downloads folder, among other files: a DLL lying
-// there must never be loaded by the system DLLs the clock uses (the colour dialog, the
-// shell). Looked up at run time, as Windows 7 has it only with an update.
-void LoadDllsOnlyFromTheSystemFolder() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    const auto set = reinterpret_cast<SetDirectories>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (set != nullptr) {
-        set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+class Win32ProcessStart : public vc::ProcessStart {
+  public:
+    void FailCriticalErrorsQuietly() override {
+        SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
     }
-}
+    // Looked up at run time, as Windows 7 has it only with an update.
+    void LoadDllsOnlyFromTheSystemFolder() override {
+        using SetDirectories = BOOL(WINAPI*)(DWORD);
+        const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+        const auto set = reinterpret_cast<SetDirectories>(
+            reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+        if (set != nullptr) {
+            set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+        }
+    }
+};
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    LoadDllsOnlyFromTheSystemFolder();
+    Win32ProcessStart start;
+    vc::BeginProcess(start);
     // One clock per desktop: a later start raises the first and ends.
     vc::SingleInstance single;
     if (!single.TakeFirstPlace()) {

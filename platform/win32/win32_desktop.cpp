@@ -101,8 +101,9 @@ StartResult Win32Desktop::StartProcess(const std::string& application, const std
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(application.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
+    // The launcher gets the system's error mode, not the clock's quiet one.
+    if (!CreateProcessA(application.c_str(), nullptr, nullptr, nullptr, FALSE,
+                        CREATE_DEFAULT_ERROR_MODE, nullptr, folder.c_str(), &startup, &process)) {
         constexpr DWORD kElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
         return GetLastError() == kElevationRequired ? StartResult::NeedsElevation
                                                     : StartResult::Failed;
