@@ -28,8 +28,7 @@ void TPopupMenu::RethinkAccessKeys() {
     for (const TMenuItem* item : items_) {
         captions.push_back({item->Caption(), item->Visible(), item->IsSeparator()});
     }
-    // Our captions are Japanese on every system: always the double-byte form.
-    AssignAccessKeys(captions, true);
+    AssignAccessKeys(captions, System().DoubleByteCodePage());
     for (std::size_t i = 0; i < items_.size(); ++i) {
         items_[i]->SetCaption(captions[i].caption);
     }

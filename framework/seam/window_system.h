@@ -53,6 +53,9 @@ class WindowSystem {
     virtual Rect MonitorRectNear(const Rect& area) const = 0;
     // The colour as the screen shows it; resolves system colours.
     virtual Rgb ResolveColor(TColor colour) const = 0;
+    // Whether the system's ANSI code page has double-byte characters (a Japanese Windows):
+    // the menu's automatic access keys take their form from it.
+    virtual bool DoubleByteCodePage() const = 0;
     // Shows a popup menu with its top-left corner at `at` (screen coordinates) and returns
     // the index of the chosen entry, or -1.
     virtual int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) = 0;

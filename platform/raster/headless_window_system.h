@@ -75,6 +75,7 @@ class HeadlessWindowSystem : public WindowSystem {
     const TextMetrics& Metrics() const override { return metrics_; }
     Rect MonitorRectNear(const Rect&) const override { return desktop; }
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
+    bool DoubleByteCodePage() const override { return doubleByteCodePage; }
     int TrackPopupMenu(const std::vector<MenuEntry>&, Point) override { return -1; }
     void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override;
     std::optional<TColor> PickColor(TColor, std::array<TColor, 16>&, const NativeWindow&) override {
@@ -96,6 +97,8 @@ class HeadlessWindowSystem : public WindowSystem {
 
     static constexpr std::uintptr_t kIcon = 0x1C0;
     Rect desktop{0, 0, 1920, 1080};
+    // The Japanese system the captions are written for.
+    bool doubleByteCodePage = true;
 
   private:
     struct Timer {

@@ -116,6 +116,11 @@ Rect Win32WindowSystem::MonitorRectNear(const Rect& area) const {
                 info.rcMonitor.bottom};
 }
 
+bool Win32WindowSystem::DoubleByteCodePage() const {
+    CPINFO info{};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+}
+
 Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
     const COLORREF c = IsSystemColor(colour) ? GetSysColor(SystemColorIndex(colour))
                                              : static_cast<COLORREF>(colour & 0xFFFFFF);

@@ -32,6 +32,7 @@ class Win32WindowSystem final : public WindowSystem {
     const TextMetrics& Metrics() const override { return metrics_; }
     Rect MonitorRectNear(const Rect& area) const override;
     Rgb ResolveColor(TColor colour) const override;
+    bool DoubleByteCodePage() const override;
     int TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) override;
     void ShowErrorBox(const PiecedText& message, std::string_view ansiTitle) override;
     std::optional<TColor> PickColor(TColor initial, std::array<TColor, 16>& custom,

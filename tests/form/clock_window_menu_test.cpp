@@ -33,6 +33,35 @@ TEST_F(ClockWindowCommands, TheLauncherItemHidesWhileTheGameRuns) {
     EXPECT_TRUE(form.Popup_execute->Visible());
 }
 
+// The 24-hour item is the only one without a key: it gets "2" in the form of the system's
+// code page, from the first opening on; the keyed items stay as they are.
+TEST(ClockWindowAccessKeys, TheTwentyFourHourItemGetsTwoInTheSystemsForm) {
+    const struct {
+        bool doubleByte;
+        const char* expected;
+    } cases[] = {{true, "24時間表記(&2)"}, {false, "&24時間表記"}};
+    for (const auto& c : cases) {
+        ScriptedStrip strip(test::Local(3, 1, 12, 0, 0));
+        strip.System().doubleByteCodePage = c.doubleByte;
+        TFormVT555& form = strip.Form();
+        for (int opening = 0; opening < 2; ++opening) {
+            test::Click(*form.PanelX, Point{5, 5});
+        }
+        ASSERT_EQ(strip.System().menus.size(), 2u);
+        for (const auto& shown : strip.System().menus) {
+            std::vector<std::string> captions;
+            for (const MenuEntry& entry : shown.entries) {
+                captions.push_back(Cp932ToUtf8(entry.caption));
+            }
+            ASSERT_GE(captions.size(), 3u);
+            EXPECT_EQ(captions[1], c.expected);
+            EXPECT_EQ(captions[0], "VeltriaRuneを実行(&X)") << "keyed items stay";
+            EXPECT_EQ(captions[2], "リアル時間の表示(&S)");
+            EXPECT_EQ(captions.back(), "終了(&E)");
+        }
+    }
+}
+
 TEST_F(ClockWindowCommands, TheButtonShowsItsThreeLooks) {
     struct Step {
         Point cursor;
