@@ -4,8 +4,11 @@
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 
 #include "app/vlttime/run.h"
+#include "framework/cp932_bytes.h"
+#include "platform/posix/cp932.h"
 #include "platform/posix/ini_profile.h"
 #include "platform/posix/posix_shell.h"
 #include "settings/settings.h"
@@ -40,6 +43,64 @@ std::optional<std::string> Stored(const IniSnapshot& profile, const SettingDefin
         return std::nullopt;
     }
     return stored;
+}
+
+// Strict: no overlong forms, surrogates or code points past U+10FFFF.
+bool IsUtf8WithNonAscii(std::string_view bytes) {
+    bool nonAscii = false;
+    for (size_t at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[at++]);
+        if (lead < 0x80) {
+            continue;
+        }
+        nonAscii = true;
+        const size_t following = lead >= 0xC2 && lead <= 0xDF   ? 1
+                                 : lead >= 0xE0 && lead <= 0xEF ? 2
+                                 : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                                : 0;
+        if (following == 0 || following > bytes.size() - at) {
+            return false;
+        }
+        const auto second = static_cast<unsigned char>(bytes[at]);
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
+            return false;
+        }
+        for (size_t end = at + following; at < end; ++at) {
+            if ((static_cast<unsigned char>(bytes[at]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+    }
+    return nonAscii;
+}
+
+// For a terminal, in UTF-8; a character CP932 does not have shows as "?" instead of hiding the
+// rest.
+std::string ReadAsCp932(std::string_view bytes) {
+    std::string text;
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length =
+            IsLeadByte(static_cast<unsigned char>(bytes[at])) && at + 1 < bytes.size() ? 2 : 1;
+        try {
+            text += Cp932ToUtf8(bytes.substr(at, length));
+        } catch (const std::runtime_error&) {
+            text += '?';
+        }
+        at += length;
+    }
+    return text;
+}
+
+// Notepad saves UTF-8 unless told otherwise, and the clock reads such a folder name as other
+// characters. Many UTF-8 texts are also valid CP932, so any non-ASCII UTF-8 is worth the note;
+// CP932 Japanese is almost never valid UTF-8.
+std::string Utf8Note(const std::optional<std::string>& stored) {
+    if (!stored || !IsUtf8WithNonAscii(*stored)) {
+        return "";
+    }
+    return "  # saved as UTF-8? read as CP932 this is \"" + ReadAsCp932(*stored) +
+           "\"; save the file as ANSI in Notepad";
 }
 
 std::string FolderLine(const std::optional<std::string>& stored, const Shell& shell) {
@@ -79,7 +140,8 @@ std::vector<std::string> DescribeSettings(const std::string& path, const Shell& 
     std::vector<std::string> lines;
     for (const SettingDefinition& d : kSettings) {
         const std::optional<std::string> stored = Stored(profile, d);
-        lines.push_back(d.kind == ValueKind::Text ? FolderLine(stored, shell) : KeyLine(d, stored));
+        lines.push_back(d.kind == ValueKind::Text ? FolderLine(stored, shell) + Utf8Note(stored)
+                                                  : KeyLine(d, stored));
     }
     return lines;
 }

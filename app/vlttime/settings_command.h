@@ -13,7 +13,8 @@ namespace vc::vlttime {
 inline constexpr std::string_view kSettingsCommand = "settings";
 
 // One line per key in load order, as the clock would take it: "Section.Key=VALUE" in the
-// encoding the clock writes, with a note where the stored text is not used.
+// encoding the clock writes, with a note where the stored text is not used or a folder name
+// looks saved as UTF-8.
 std::vector<std::string> DescribeSettings(const std::string& path, const Shell& shell);
 
 // `vlttime settings FILE.ini`: `args` follows the word "settings"; returns the exit status.

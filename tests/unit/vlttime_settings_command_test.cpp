@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/vlttime/run.h"
+#include "platform/posix/cp932.h"
 #include "platform/posix/posix_shell.h"
 #include "tests/support/scratch_folder.h"
 
@@ -96,6 +97,50 @@ TEST_F(SettingsCommand, SaysWhyAStoredFolderIsNotUsed) {
                                  stored + "\" " + why),
                   std::string::npos)
             << out.str();
+    }
+}
+
+// The clock reads the file as CP932, so a folder name Notepad saved as UTF-8 is other characters.
+TEST_F(SettingsCommand, AFolderNameSavedAsUtf8IsNotedWithWhatTheClockReads) {
+    const std::string path = (folder / "clock.ini").string();
+    const std::string utf8 = "D:\\ゲーム\\スクショ";
+    const std::string present = (folder / "スクショ").string();
+    std::filesystem::create_directory(present);
+    const std::string note = "  # saved as UTF-8? read as CP932 this is \"";
+    const std::string advice = "\"; save the file as ANSI in Notepad";
+    const struct {
+        const char* what;
+        std::string file;
+        std::string line;
+    } cases[] = {
+        {"UTF-8", "[ScreenShot]\r\nSaveFolder=" + utf8,
+         "(the documents folder)  # default: \"" + utf8 + "\" does not exist" + note +
+             "D:\\繧ｲ繝ｼ繝?\\繧ｹ繧ｯ繧ｷ繝ｧ" + advice},
+        {"UTF-8, present here", "[ScreenShot]\r\nSaveFolder=" + present,
+         present + note + folder.string() + "/繧ｹ繧ｯ繧ｷ繝ｧ" + advice},
+        {"CP932", "[ScreenShot]\r\nSaveFolder=" + Utf8ToCp932(utf8),
+         "(the documents folder)  # default: \"" + Utf8ToCp932(utf8) + "\" does not exist"},
+        {"ASCII", "[ScreenShot]\r\nSaveFolder=D:\\Shots",
+         "(the documents folder)  # default: \"D:\\Shots\" does not exist"},
+        // Decoded after the mark and converted to the ANSI code page, which has no kana.
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBF[ScreenShot]\r\nSaveFolder=" + utf8,
+         "(the documents folder)  # default: \"D:\\???\\????\" does not exist"},
+        {"neither UTF-8 nor CP932", "[ScreenShot]\r\nSaveFolder=D:\\\xFF\xA0",
+         "(the documents folder)  # default: \"D:\\\xFF\xA0\" does not exist"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.file << "\r\n";
+        out.str("");
+        EXPECT_EQ(Check(path), kExitOk) << c.what;
+        const std::string shown = out.str();
+        const std::string key = "ScreenShot.SaveFolder=";
+        const size_t at = shown.find(key);
+        ASSERT_NE(at, std::string::npos) << c.what << "\n" << shown;
+        EXPECT_EQ(shown.substr(at + key.size(), shown.find('\n', at) - at - key.size()), c.line)
+            << c.what;
+        const bool noted = c.line.find(note) != std::string::npos;
+        EXPECT_EQ(shown.find(note) != std::string::npos, noted) << c.what;
+        EXPECT_EQ(shown.find(note), shown.rfind(note)) << c.what << ": the folder's line only";
     }
 }
 
