@@ -119,27 +119,51 @@ void TTaskTrayMini::SetIcon(std::optional<TrayAction> action, std::uintptr_t ico
     if (!action) {
         return;
     }
-    System().Notifications().NotifyIcon(*action, FIconData);
-    if (*action != TrayAction::Modify) {
-        shown_ = *action == TrayAction::Add;
+    if (*action == TrayAction::Add) {
+        shown_ = true;
+        AddToShell();
+        return;
     }
+    if (*action == TrayAction::Delete) {
+        shown_ = false;
+        addRetry_.reset();
+    }
+    System().Notifications().NotifyIcon(*action, FIconData);
+}
+
+bool TTaskTrayMini::AddToShell() {
+    if (System().Notifications().NotifyIcon(TrayAction::Add, FIconData)) {
+        addRetry_.reset();
+        return true;
+    }
+    if (!addRetry_) {
+        addRetry_ =
+            System().StartTimer(kAddRetryMs, [this] { Dispatch([this] { AddToShell(); }); });
+    }
+    return false;
 }
 
 void TTaskTrayMini::ShowBalloon(std::string_view title, std::string_view text) {
     if (!shown_) {
         return;
     }
-    System().Notifications().ShowBalloon(TrayBalloon{
+    const TrayBalloon balloon{
         .window = FIconData.window,
         .id = FIconData.id,
         .title = std::string(WholeCharactersWithin(title, kBalloonTitleBytes)),
         .text = std::string(WholeCharactersWithin(text, kBalloonTextBytes)),
-    });
+    };
+    // Refused, the icon may be gone from a shell that restarted unannounced: added again,
+    // it carries the balloon.
+    NotificationArea& shell = System().Notifications();
+    if (!shell.ShowBalloon(balloon) && AddToShell()) {
+        shell.ShowBalloon(balloon);
+    }
 }
 
 void TTaskTrayMini::TaskbarCreated() {
     if (shown_) {
-        System().Notifications().NotifyIcon(TrayAction::Add, FIconData);
+        AddToShell();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "framework/controls.h"
 #include "framework/seam/native_window.h"
 #include "framework/seam/notification_area.h"
+#include "framework/seam/window_system.h"
 #include "tray/shift_state.h"
 
 namespace vc {
@@ -89,6 +91,9 @@ class TTaskTrayMini : public TComponent {
     // Adds the icon again with its last record if it is shown (added and not deleted).
     void TaskbarCreated();
 
+    // While the shell refuses the icon, it is asked again this often.
+    static constexpr int kAddRetryMs = 2000;
+
     bool SetProperty(std::string_view name, const LayoutValue& value,
                      LayoutContext& context) override;
 
@@ -99,11 +104,15 @@ class TTaskTrayMini : public TComponent {
     // messages through; does nothing at all when the action asks for nothing.
     void Respond(const TrayMouse& action, Point at);
     TWinControl& OwnerControl() const;
+    // Asks the shell to add the icon; while it refuses (not running yet at logon, or busy),
+    // asks again every kAddRetryMs for as long as the icon is wanted.
+    bool AddToShell();
 
     TrayModule& module_;
     std::int32_t FIconId = 0;
     TrayIcon FIconData;
-    bool shown_ = false;
+    bool shown_ = false;  // wanted in the notification area: added and not deleted
+    std::unique_ptr<TimerHandle> addRetry_;
 };
 
 // The hidden receiver of the shell's notifications for every tray component of its module:

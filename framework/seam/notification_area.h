@@ -42,11 +42,11 @@ struct TrayMouse {
 class NotificationArea {
   public:
     virtual ~NotificationArea() = default;
-    // The shell's answer is not examined by anyone.
-    virtual void NotifyIcon(TrayAction action, const TrayIcon& icon) = 0;
+    // Whether the shell took the request: at logon it may not run yet, or time out.
+    virtual bool NotifyIcon(TrayAction action, const TrayIcon& icon) = 0;
     // Replaces the icon's balloon, if it shows one; a click on it comes back as a TrayMouse
-    // of kind BalloonClick.
-    virtual void ShowBalloon(const TrayBalloon& balloon) = 0;
+    // of kind BalloonClick. False when the shell refused it (the icon gone, among others).
+    virtual bool ShowBalloon(const TrayBalloon& balloon) = 0;
 };
 
 }  // namespace vc

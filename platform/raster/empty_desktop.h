@@ -33,8 +33,8 @@ class EmptyDesktop final : public Desktop {
 // A notification area that shows nothing.
 class NoNotificationArea final : public NotificationArea {
   public:
-    void NotifyIcon(TrayAction, const TrayIcon&) override {}
-    void ShowBalloon(const TrayBalloon&) override {}
+    bool NotifyIcon(TrayAction, const TrayIcon&) override { return true; }
+    bool ShowBalloon(const TrayBalloon&) override { return true; }
 };
 
 }  // namespace vc

@@ -151,7 +151,7 @@ void Win32Desktop::ShowInFolder(const std::string& file) {
     }
 }
 
-void Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) {
+bool Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) {
     static constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
     // The first version of the record, which every shell takes; its size follows the
     // pointer size (88 bytes on 32-bit Windows, 104 on x86-64).
@@ -166,7 +166,7 @@ void Win32NotificationArea::NotifyIcon(TrayAction action, const TrayIcon& icon) 
     // The field keeps its terminating zero.
     std::memcpy(record.szTip, icon.tip.data(),
                 std::min<std::size_t>(icon.tip.size(), sizeof record.szTip - 1));
-    Shell_NotifyIconA(kMessages[static_cast<int>(action)], &record);
+    return Shell_NotifyIconA(kMessages[static_cast<int>(action)], &record) != FALSE;
 }
 
 namespace {
@@ -182,7 +182,7 @@ void CopyWide(wchar_t (&field)[N], const std::wstring& text) {
 
 // The wide record: the texts are CP932, which the ANSI record would read in the system's
 // code page. The icon keeps its own record: this modify carries the balloon alone.
-void Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
+bool Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
     NOTIFYICONDATAW record{};
     record.cbSize = NOTIFYICONDATAW_V2_SIZE;
     record.hWnd =
@@ -194,7 +194,7 @@ void Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
     // Windows 2000 and XP keep a balloon this long (10 to 30 s); later shells decide alone.
     record.uTimeout = 15'000;
     record.dwInfoFlags = NIIF_INFO;
-    Shell_NotifyIconW(NIM_MODIFY, &record);
+    return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 }  // namespace vc

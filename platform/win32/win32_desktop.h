@@ -27,8 +27,8 @@ class Win32Desktop final : public Desktop {
 // needs the Windows 2000 record.
 class Win32NotificationArea final : public NotificationArea {
   public:
-    void NotifyIcon(TrayAction action, const TrayIcon& icon) override;
-    void ShowBalloon(const TrayBalloon& balloon) override;
+    bool NotifyIcon(TrayAction action, const TrayIcon& icon) override;
+    bool ShowBalloon(const TrayBalloon& balloon) override;
 };
 
 }  // namespace vc

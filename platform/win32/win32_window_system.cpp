@@ -98,7 +98,9 @@ std::unique_ptr<TimerHandle> Win32WindowSystem::StartTimer(int intervalMs,
 void Win32WindowSystem::FireTimer(UINT_PTR id) {
     const auto found = timers_.find(id);
     if (found != timers_.end()) {
-        found->second();
+        // A copy: the tick may stop its own timer.
+        const std::function<void()> tick = found->second;
+        tick();
     }
 }
 

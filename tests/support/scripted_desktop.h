@@ -171,12 +171,21 @@ class RecordingNotificationArea final : public NotificationArea {
         TrayAction action;
         TrayIcon data;
     };
-    void NotifyIcon(TrayAction action, const TrayIcon& data) override {
+    bool NotifyIcon(TrayAction action, const TrayIcon& data) override {
         calls.push_back({action, data});
+        return Answer();
     }
-    void ShowBalloon(const TrayBalloon& balloon) override { balloons.push_back(balloon); }
+    bool ShowBalloon(const TrayBalloon& balloon) override {
+        balloons.push_back(balloon);
+        return Answer();
+    }
     std::vector<Call> calls;
     std::vector<TrayBalloon> balloons;
+    // The next requests the shell refuses (not running yet, or the icon gone).
+    int refusals = 0;
+
+  private:
+    bool Answer() { return refusals > 0 ? (--refusals, false) : true; }
 };
 
 }  // namespace vc

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -303,6 +305,74 @@ INSTANTIATE_TEST_SUITE_P(Table, SetIconCalls,
                                                   std::string(62, 'b') + "\x8E"},
                                          IconCase{"delete, empty tip", TrayAction::Delete, "", ""},
                                          IconCase{"no action", std::nullopt, "tip", "tip"}));
+
+// What the shell answered, call by call: "add+" taken, "add-" refused.
+std::vector<std::string> ShellLog(const RecordingNotificationArea& shell, std::size_t from) {
+    static const char* const kNames[] = {"add", "modify", "delete"};
+    std::vector<std::string> log;
+    for (std::size_t i = from; i < shell.calls.size(); ++i) {
+        log.push_back(kNames[static_cast<int>(shell.calls[i].action)]);
+    }
+    return log;
+}
+
+// At logon the shell may not run yet: each refused add is asked again every 2 s, until one
+// is taken or the taskbar announces itself, and never for an icon deleted meanwhile.
+TEST_F(TaskTrayMini, AnIconTheShellRefusesIsAddedAgainEveryTwoSecondsUntilTaken) {
+    const struct {
+        const char* what;
+        int refusals;
+        std::function<void()> meanwhile;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {"taken at once", 0, [] {}, {"add", "add"}},
+        {"refused twice, then taken", 2, [] {}, {"add", "add", "add", "add"}},
+        {"the taskbar made anew meanwhile",
+         1,
+         [&] { module.ReAddShownIcons(); },
+         {"add", "add", "add"}},
+        {"deleted meanwhile",
+         5,
+         [&] { tray.SetIcon(TrayAction::Delete, 1, "t"); },
+         {"add", "delete"}},
+    };
+    for (const auto& c : cases) {
+        system.tray.calls.clear();
+        system.tray.refusals = c.refusals;
+        tray.SetIcon(TrayAction::Add, 1, "t");
+        c.meanwhile();
+        for (int tick = 0; tick < 6; ++tick) {
+            system.FireTimers(TTaskTrayMini::kAddRetryMs);
+        }
+        // Taken or not wanted: nothing more is asked.
+        system.tray.refusals = 0;
+        const std::size_t asked = system.tray.calls.size();
+        system.FireTimers(TTaskTrayMini::kAddRetryMs);
+        EXPECT_EQ(system.tray.calls.size(), asked) << c.what;
+        // A later taskbar brings back only a wanted icon.
+        module.ReAddShownIcons();
+        EXPECT_EQ(ShellLog(system.tray, 0), c.calls) << c.what;
+        tray.SetIcon(TrayAction::Delete, 1, "t");
+    }
+}
+
+TEST_F(TaskTrayMini, ABalloonTheShellRefusesAddsTheIconAgainAndComesWithIt) {
+    tray.SetIcon(TrayAction::Add, 1, "t");
+    system.tray.calls.clear();
+    system.tray.refusals = 1;
+    tray.ShowBalloon("title", "text");
+    EXPECT_EQ(ShellLog(system.tray, 0), std::vector<std::string>{"add"});
+    ASSERT_EQ(system.tray.balloons.size(), 2u) << "tried, then again after the add";
+    EXPECT_EQ(system.tray.balloons[1].text, "text");
+
+    // The shell refuses the add as well: the balloon is lost, the icon asked for again.
+    system.tray.calls.clear();
+    system.tray.refusals = 2;
+    tray.ShowBalloon("title", "text");
+    EXPECT_EQ(system.tray.balloons.size(), 3u);
+    system.FireTimers(TTaskTrayMini::kAddRetryMs);
+    EXPECT_EQ(ShellLog(system.tray, 0), (std::vector<std::string>{"add", "add"}));
+}
 
 TEST_F(TaskTrayMini, ANotificationInsideAHandlerIsHandled) {
     TTaskTrayMini& other = NewTray(form);
