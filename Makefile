@@ -38,6 +38,7 @@ run: build
 	@tools/run-clock.sh
 
 # The package a player downloads: dist/VeltriaClock-<version>-win64.zip and SHA256SUMS.
+# `make dist SIGN_CERT=cert SIGN_KEY=key [SIGN_TIMESTAMP=url]` signs its exe (tools/dist.sh).
 dist: mingw
 	@tools/dist.sh $(JPEG_CACHE)
 

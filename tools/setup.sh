@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libfreetype-dev
   wine wine64 xvfb xdotool x11-utils libfaketime imagemagick
   xfonts-shinonome fonts-ipafont-gothic
-  dpkg-dev libc-bin locales procps zip unzip
+  dpkg-dev libc-bin locales procps zip unzip osslsigncode openssl
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)
