@@ -14,7 +14,8 @@ zip=$(ls "$root"/dist/VeltriaClock-*-win64.zip 2>/dev/null | head -n 1)
 session_start_display
 export WINEPREFIX=$E2E_OUT/prefix
 rm -rf "$WINEPREFIX"
-wineboot --init >/dev/null 2>&1 || session_fail "wineboot failed for $WINEPREFIX"
+wineboot --init >"$E2E_OUT/wineboot.log" 2>&1 ||
+    session_fail "wineboot failed for $WINEPREFIX: $(tail -n 5 "$E2E_OUT/wineboot.log")"
 wineserver -w
 folder=$WINEPREFIX/drive_c/ゲーム/時計表示
 mkdir -p "$folder"
