@@ -1,5 +1,6 @@
 #include "screenshot/take_screenshot.h"
 
+#include <cmath>
 #include <vector>
 
 #include "screenshot/bmp_file.h"
@@ -25,6 +26,8 @@ class GameDpiContext {
             desktop_.SetThreadDpiContext(previous_);
         }
     }
+    // Measured in the game's own context, in its physical pixels.
+    bool Switched() const { return previous_ != 0; }
     GameDpiContext(const GameDpiContext&) = delete;
     GameDpiContext& operator=(const GameDpiContext&) = delete;
 
@@ -32,6 +35,11 @@ class GameDpiContext {
     Desktop& desktop_;
     DpiContext previous_ = 0;
 };
+
+Size Scaled(Size size, double scale) {
+    return Size{static_cast<int>(std::lround(size.width * scale)),
+                static_cast<int>(std::lround(size.height * scale))};
+}
 
 // Looks no further than the first pixel that is not black, so an ordinary picture costs
 // one row.
@@ -90,11 +98,15 @@ std::optional<SavedScreenshot> TakeScreenshot(Desktop& desktop, Shell& files,
     std::unique_ptr<Capture> capture;
     {
         const GameDpiContext dpi(desktop, game);
-        const auto size = desktop.ClientSize(game);
-        if (!size) {
+        const auto measured = desktop.ClientSize(game);
+        if (!measured) {
             return std::nullopt;
         }
-        capture = CopyGameClient(desktop, game, *size);
+        // Without DPI contexts (Windows 8.1, Windows 10 before 1607) a DPI-aware game is
+        // measured in the clock's scaled units: its frame from the compositor tells by how much.
+        const Size size =
+            dpi.Switched() ? *measured : Scaled(*measured, desktop.PhysicalScaleOf(game));
+        capture = CopyGameClient(desktop, game, size);
         if (capture == nullptr) {
             return std::nullopt;
         }

@@ -62,6 +62,10 @@ class Desktop {
     // Gives the calling thread `context` and returns the one it had; 0 (and nothing
     // changed) when the system cannot.
     virtual DpiContext SetThreadDpiContext(DpiContext context) = 0;
+    // Physical pixels per pixel this program measures the window in, from the frame the
+    // system composes (always physical); 1 when the system cannot say. For systems without
+    // DPI contexts, where a DPI-aware window is measured in this program's scaled units.
+    virtual double PhysicalScaleOf(WindowId window) const = 0;
     // Starts a program and leaves it alone.
     virtual StartResult StartProcess(const std::string& application, const std::string& folder) = 0;
     // Starts it through the shell, which asks the user for administrator rights when the

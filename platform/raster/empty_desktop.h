@@ -22,6 +22,7 @@ class EmptyDesktop final : public Desktop {
     bool WindowVisible(WindowId) const override { return false; }
     DpiContext WindowDpiContext(WindowId) const override { return 0; }
     DpiContext SetThreadDpiContext(DpiContext) override { return 0; }
+    double PhysicalScaleOf(WindowId) const override { return 1.0; }
     StartResult StartProcess(const std::string&, const std::string&) override {
         return StartResult::Failed;
     }

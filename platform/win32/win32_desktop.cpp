@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -95,6 +96,30 @@ DpiContext Win32Desktop::SetThreadDpiContext(DpiContext context) {
     return set == nullptr ? 0
                           : reinterpret_cast<DpiContext>(
                                 set(reinterpret_cast<DPI_AWARENESS_CONTEXT>(context)));
+}
+
+// The frame's physical width against its width as this program sees it; display scales
+// come in steps of a quarter, which also hides the resize borders that only one of the two
+// widths counts.
+double Win32Desktop::PhysicalScaleOf(WindowId window) const {
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    static const auto get = [] {
+        const HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return dwm == nullptr ? nullptr
+                              : reinterpret_cast<GetAttribute>(reinterpret_cast<void*>(
+                                    GetProcAddress(dwm, "DwmGetWindowAttribute")));
+    }();
+    constexpr DWORD kExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+    RECT seen{};
+    RECT physical{};
+    if (get == nullptr || !GetWindowRect(AsHandle(window), &seen) ||
+        FAILED(get(AsHandle(window), kExtendedFrameBounds, &physical, sizeof physical)) ||
+        seen.right <= seen.left || physical.right <= physical.left) {
+        return 1.0;
+    }
+    const double ratio = static_cast<double>(physical.right - physical.left) /
+                         static_cast<double>(seen.right - seen.left);
+    return std::max(1.0, std::round(ratio * 4.0) / 4.0);
 }
 
 StartResult Win32Desktop::StartProcess(const std::string& application, const std::string& folder) {

@@ -17,6 +17,7 @@ class Win32Desktop final : public Desktop {
     bool WindowVisible(WindowId window) const override;
     DpiContext WindowDpiContext(WindowId window) const override;
     DpiContext SetThreadDpiContext(DpiContext context) override;
+    double PhysicalScaleOf(WindowId window) const override;
     StartResult StartProcess(const std::string& application, const std::string& folder) override;
     void StartElevated(const std::string& application, const std::string& folder) override;
     void BringToFront(NativeWindow& window) override;

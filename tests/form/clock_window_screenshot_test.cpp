@@ -357,6 +357,35 @@ TEST_F(ClockWindowOnWindows, TheGameIsMeasuredAndCopiedInItsOwnDpiContext) {
     }
 }
 
+// Without DPI contexts a DPI-aware game on a scaled display is measured in the clock's scaled
+// units; its frame as the compositor has it gives the scale, and the whole client is taken.
+TEST_F(ClockWindowOnWindows, WithoutDpiContextsAScaledGameIsMeasuredByItsPhysicalFrame) {
+    const struct {
+        const char* what;
+        DpiContext system;
+        double scale;
+        Size saved;
+    } cases[] = {
+        {"Windows 8.1 at 150 %", 0, 1.5, {48, 36}},
+        {"Windows 8.1 at 100 %", 0, 1.0, {48, 36}},
+        {"Windows 10 1607 or later: its own context, no scaling", kClockContext, 1.5, {48, 36}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(documents);
+        std::filesystem::create_directories(documents);
+        Desktop().windows[game].client = test::ColourBars(48, 36);
+        Desktop().windows[game].dpi = c.system == 0 ? 0 : kGameContext;
+        Desktop().threadDpi = c.system;
+        // In its own context the game is measured in physical pixels.
+        Desktop().physicalScale = c.system == 0 ? c.scale : 1.0;
+        PressCtrlP();
+        const Bitmap saved = SavedPicture();
+        EXPECT_EQ((Size{saved.Width(), saved.Height()}), c.saved) << c.what;
+        EXPECT_LE(test::ChannelDistance(saved.At(46, 18), test::ColourBars(48, 36).At(46, 18)), 8)
+            << c.what << ": the right edge is the game's, not white";
+    }
+}
+
 // A flip-model DirectX game leaves the ordinary copy black; it prints its real picture.
 TEST_F(ClockWindowOnWindows, ABlackCopyOfAVisibleGameIsTakenAgainAsTheGamePrintsItself) {
     struct Case {

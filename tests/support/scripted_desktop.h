@@ -58,7 +58,9 @@ class ScriptedDesktop final : public Desktop {
         if (found == windows.end()) {
             return std::nullopt;
         }
-        return Size{found->second.client.Width(), found->second.client.Height()};
+        // Measured in scaled units, as on a system without DPI contexts.
+        return Size{static_cast<int>(found->second.client.Width() / physicalScale),
+                    static_cast<int>(found->second.client.Height() / physicalScale)};
     }
     std::unique_ptr<Capture> CaptureClient(WindowId id, Size size) override {
         if (beforeCopy) {
@@ -89,6 +91,7 @@ class ScriptedDesktop final : public Desktop {
         const auto found = windows.find(id);
         return found == windows.end() ? 0 : found->second.dpi;
     }
+    double PhysicalScaleOf(WindowId) const override { return physicalScale; }
     // A system without DPI contexts (threadDpi 0) changes nothing and answers 0.
     DpiContext SetThreadDpiContext(DpiContext context) override {
         if (threadDpi == 0) {
@@ -134,6 +137,9 @@ class ScriptedDesktop final : public Desktop {
     int printsMade = 0;
     // The thread's DPI context (0: a system without them) and each switch asked of it.
     DpiContext threadDpi = 0;
+    // Physical pixels per measured one: a DPI-aware game on a scaled display of a system
+    // without DPI contexts.
+    double physicalScale = 1.0;
     std::vector<DpiContext> dpiSwitches;
     // What StartProcess answers.
     StartResult startResult = StartResult::Started;
