@@ -51,7 +51,7 @@ pem_bodies() {
         { body = body $0 }'
 }
 
-# sign_exe SOURCE TARGET: TARGET is SOURCE signed. osslsigncode's status alone is not
+# sign_exe SOURCE TARGET: TARGET is SOURCE signed; SOURCE is only read. osslsigncode's status alone is not
 # trusted: the exe must carry a signature, with SIGN_CERT's certificate in it.
 sign_exe() {
     local signer=$stage/signer.pem ours
@@ -71,7 +71,7 @@ sign_exe() {
     openssl pkcs7 -inform DER -in "$stage/signature.der" -print_certs | pem_bodies |
         grep -qxF "$ours" || fail "the exe's signature does not carry the certificate $sign_cert"
     echo "dist: VeltriaClock.exe signed by $(openssl x509 -in "$signer" -noout -subject)"
-    rm "$stage/signature.der" "$signer" "$1"
+    rm "$stage/signature.der" "$signer"
 }
 
 # text_file SOURCE TARGET [bom]: Windows line ends (Notepad), the version filled in; the
@@ -84,9 +84,7 @@ text_file() {
 }
 
 if [ -n "$signing" ]; then
-    # A copy is signed: the build's exe stays the one the tests compare.
-    cp "$exe" "$stage/VeltriaClock.unsigned.exe"
-    sign_exe "$stage/VeltriaClock.unsigned.exe" "$stage/$name/VeltriaClock.exe"
+    sign_exe "$exe" "$stage/$name/VeltriaClock.exe"
 else
     cp "$exe" "$stage/$name/VeltriaClock.exe"
 fi

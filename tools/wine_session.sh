@@ -62,10 +62,10 @@ session_start_display() {
 session_start_clock() {
     if [ $# -gt 0 ]; then
         "${SESSION_WINE_UP:-:}"
-        local library
-        library=$(dpkg -L libfaketime 2>/dev/null | grep -m 1 '/libfaketime\.so\.1$') ||
+        [ -n "${SESSION_FAKETIME:-}" ] ||
+            SESSION_FAKETIME=$(dpkg -L libfaketime 2>/dev/null | grep -m 1 '/libfaketime\.so\.1$') ||
             session_fail "libfaketime is not installed"
-        LD_PRELOAD=$library FAKETIME="@$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
+        LD_PRELOAD=$SESSION_FAKETIME FAKETIME="@$1" wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     else
         wine "$VC_EXE" >"$SESSION_OUT/clock.log" 2>&1 &
     fi

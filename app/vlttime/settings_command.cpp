@@ -1,5 +1,6 @@
 #include "app/vlttime/settings_command.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -11,6 +12,7 @@
 #include "platform/posix/cp932.h"
 #include "platform/posix/ini_profile.h"
 #include "platform/posix/posix_shell.h"
+#include "platform/posix/text_codecs.h"
 #include "settings/settings.h"
 
 namespace vc::vlttime {
@@ -45,34 +47,13 @@ std::optional<std::string> Stored(const IniSnapshot& profile, const SettingDefin
     return stored;
 }
 
-// Strict: no overlong forms, surrogates or code points past U+10FFFF.
+// Valid UTF-8 is what decoding gives back unchanged: the decoder replaces overlong forms,
+// surrogates and code points past U+10FFFF.
 bool IsUtf8WithNonAscii(std::string_view bytes) {
-    bool nonAscii = false;
-    for (size_t at = 0; at < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[at++]);
-        if (lead < 0x80) {
-            continue;
-        }
-        nonAscii = true;
-        const size_t following = lead >= 0xC2 && lead <= 0xDF   ? 1
-                                 : lead >= 0xE0 && lead <= 0xEF ? 2
-                                 : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                                : 0;
-        if (following == 0 || following > bytes.size() - at) {
-            return false;
-        }
-        const auto second = static_cast<unsigned char>(bytes[at]);
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
-            return false;
-        }
-        for (size_t end = at + following; at < end; ++at) {
-            if ((static_cast<unsigned char>(bytes[at]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-    }
-    return nonAscii;
+    const bool nonAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) >= 0x80;
+    });
+    return nonAscii && EncodeUtf8(DecodeUtf8(bytes)) == bytes;
 }
 
 // For a terminal, in UTF-8; a character CP932 does not have shows as "?" instead of hiding the

@@ -73,10 +73,7 @@ e2e_wait_ask_fails 10 "the folder's window stayed open" find ExplorerWClass "$(b
 
 # Quit: the hand-set keys stay in the file as they were; the clock writes none of its own.
 clock=$SESSION_CLOCK
-e2e_open_menu
-session_key e
-e2e_wait_exit "$clock" 10
-e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
+e2e_quit_through_menu "$clock"
 for line in '[Alert]' 'Dusk=1' 'Lead=60' 'Notice=1'; do
     grep -qxF "$line"$'\r' "$E2E_INI" || session_fail "the settings file lost '$line'"
 done

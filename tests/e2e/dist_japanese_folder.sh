@@ -29,10 +29,7 @@ session_wait_window TFormVT555 VeltriaClock
 e2e_expect "strip" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}" "175x38+0+0"
 e2e_clock_settled
 session_shot "$E2E_OUT/strip.png" "175x38+0+0"
-e2e_open_menu
-session_key e
-e2e_wait_exit "$clock" 10
-e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
+e2e_quit_through_menu "$clock"
 ini=$folder/VeltriaClock.ini
 [ -f "$ini" ] || session_fail "no settings file beside the exe in $folder"
 e2e_expect "settings file's first lines" "$(head -n 3 "$ini" | tr -d '\r' | paste -sd' ')" \

@@ -189,25 +189,32 @@ e2e_windows_path() {
     printf -v "$1" '%s' "${ASK[path]}"
 }
 
+# e2e_keep_answer NAME: the associative array NAME holds a copy of ASK.
+e2e_keep_answer() {
+    local -n kept=$1
+    local key
+    kept=()
+    for key in "${!ASK[@]}"; do
+        kept[$key]=${ASK[$key]}
+    done
+}
+
 # session_probe CLASS CAPTION: the session's probe, asked of the journey's winask.
 session_probe() {
-    local key status=0
+    local status=0
     e2e_ask probe "$1" "$2" || status=$?
-    PROBE=()
-    for key in "${!ASK[@]}"; do
-        PROBE[$key]=${ASK[$key]}
-    done
+    e2e_keep_answer PROBE
     return $status
 }
 
 # session_wait_window CLASS CAPTION [SECONDS]: the session's wait, with one winask waiting
-# for the window to be shown; PROBE then holds it.
+# for the window to be shown and then probing it; PROBE then holds it.
 session_wait_window() {
-    e2e_ask wait "${3:-60}" shown "$1" "$2" || {
+    e2e_ask wait "${3:-60}" shown "$1" "$2" + probe "$1" "$2" || {
         e2e_left_behind
         session_fail "no window of class '$1' and caption '$2' shown (see $E2E_OUT/left-*)"
     }
-    e2e_poll 5 session_probe "$1" "$2" || session_fail "winask does not see the window '$2'"
+    e2e_keep_answer PROBE
 }
 
 # e2e_other_program_in_front X Y: a window of another program, at X,Y, takes the front, so
@@ -290,12 +297,8 @@ e2e_wait_exit() {
 # move with the strip, so one answer serves the whole journey.
 declare -gA LAYOUT
 e2e_strip_layout() {
-    local key
     e2e_wait_ask 10 "the clock tells no layout of its components" layout TFormVT555 VeltriaClock
-    LAYOUT=()
-    for key in "${!ASK[@]}"; do
-        LAYOUT[$key]=${ASK[$key]}
-    done
+    e2e_keep_answer LAYOUT
 }
 
 # e2e_place NAME: PLACE_W, PLACE_H, PLACE_X, PLACE_Y of that component (in the strip), and
@@ -333,6 +336,14 @@ e2e_open_menu() {
     e2e_centre $E2E_BUTTON
     session_click $CENTRE_X $CENTRE_Y
     e2e_wait_ask 5 "no menu opened after clicking the corner button" menu
+}
+
+# e2e_quit_through_menu PID: E in the menu ends the clock (process PID) with status 0.
+e2e_quit_through_menu() {
+    e2e_open_menu
+    session_key e
+    e2e_wait_exit "$1" 10
+    e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
 }
 
 # e2e_close_menu: Escape, and the menu is gone.

@@ -39,10 +39,7 @@ e2e_game_in_front
 e2e_ctrl_p
 e2e_expect_files_stay "Ctrl+P turned off in the menu" 1
 
-e2e_open_menu
-session_key e
-e2e_wait_exit "$clock" 10
-e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
+e2e_quit_through_menu "$clock"
 grep -q $'^CtrlP_Save=0\r$' "$E2E_INI" ||
     session_fail "the settings file has no CtrlP_Save=0: $(cat -A "$E2E_INI")"
 echo "ok: the settings file holds CtrlP_Save=0"

@@ -79,10 +79,7 @@ session_click $((500 + button_centre_x)) $((300 + button_centre_y)) 3
 no_menu_after "a right click on the corner button"
 expect_strip_at 500,300 "after the right clicks"
 
-e2e_open_menu
-session_key e
-e2e_wait_exit "$clock" 10
-e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
+e2e_quit_through_menu "$clock"
 stored=$(tr -d '\r' <"$E2E_INI" | grep -E '^[XY]Pos=' | paste -sd' ')
 e2e_expect "stored place after the session" "$stored" "XPos=500 YPos=300"
 cp "$E2E_INI" "$E2E_OUT/settings-after-first-run.ini"

@@ -23,10 +23,7 @@ clock=$SESSION_CLOCK
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "position from XPos=0x64, YPos=50" "${PROBE[left]},${PROBE[top]}" "100,50"
 
-e2e_open_menu
-session_key e
-e2e_wait_exit "$clock" 10
-e2e_expect "exit status" "$E2E_EXIT_STATUS" 0
+e2e_quit_through_menu "$clock"
 
 printf '%s\r\n' '[VeltriaTime]' 'XPos=100' 'YPos=50' 'Color=80000008' '24Hour=1' \
     '[Mine]' 'Answer=42' \

@@ -125,19 +125,15 @@ int Shown(char** argv) {
     return IsWindowVisible(window) ? 0 : 1;
 }
 
+// The window as PrintWindow tells it, with its client size and styles.
 void PrintFrame(const char* prefix, HWND window) {
-    RECT outer{};
+    PrintWindow(prefix, window);
     RECT client{};
-    GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    Say("%sleft=%ld\n%stop=%ld\n", prefix, outer.left, prefix, outer.top);
-    Say("%swidth=%ld\n%sheight=%ld\n", prefix, outer.right - outer.left, prefix,
-        outer.bottom - outer.top);
     Say("%sclient_width=%ld\n%sclient_height=%ld\n", prefix, client.right, prefix, client.bottom);
     Say("%sstyle=0x%08lX\n%sexstyle=0x%08lX\n", prefix,
         static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)), prefix,
         static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
-    Say("%svisible=%d\n", prefix, IsWindowVisible(window) ? 1 : 0);
 }
 
 // probe CLASS TITLE: the window's frame, client size and styles, and its owner's.
@@ -623,7 +619,6 @@ int RunOrWait(int argc, char** argv) {
 // COMMAND ARGS... [+ COMMAND ARGS...]: the commands in turn, until one fails; its status is
 // the answer's. One program doing several costs less than as many programs.
 int Answer(std::vector<char*> args) {
-    answer.clear();
     int status = 0;
     for (std::size_t first = 1; first < args.size() && status == 0;) {
         std::size_t end = first;
