@@ -79,6 +79,21 @@ inline constexpr Text kDawnReached{
     "\x83\x51\x81\x5B\x83\x80\x93\xE0\x82\xCD"
     "05:00\x81\x41\x92\xA9\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB5\x82\xBD\x81\x42",
     "ゲーム内は05:00、朝になりました。"};
+// An alarm time ahead: the title and texts say the game time (%.2d:%.2d, hour and minute).
+inline constexpr Text kAlarmTitleFormat{"\x83\x51\x81\x5B\x83\x80\x93\xE0 %.2d:%.2d",
+                                        "ゲーム内 %.2d:%.2d"};
+inline constexpr Text kAlarmInMinutesFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\xAA\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD%.2d:%.2d\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d分でゲーム内は%.2d:%.2dになります。"};
+inline constexpr Text kAlarmInSecondsFormat{
+    "\x8E\xC0\x8E\x9E\x8A\xD4\x82\xC5\x82\xA0\x82\xC6\x96\xF1%d\x95\x62\x82\xC5\x83\x51\x81\x5B"
+    "\x83\x80\x93\xE0\x82\xCD%.2d:%.2d\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81\x42",
+    "実時間であと約%d秒でゲーム内は%.2d:%.2dになります。"};
+inline constexpr Text kAlarmReachedFormat{
+    "\x83\x51\x81\x5B\x83\x80\x93\xE0\x82\xCD%.2d:%.2d\x82\xC9\x82\xC8\x82\xE8\x82\xDC\x82\xB5"
+    "\x82\xBD\x81\x42",
+    "ゲーム内は%.2d:%.2dになりました。"};
 
 // A screenshot saved: %s are the file names, the JPEG's (after the BMP's when there is one).
 inline constexpr Text kShotSavedTitle{
@@ -98,14 +113,15 @@ inline constexpr Text kShotsSavedFormat{
     "%s と %s を保存しました。クリックするとフォルダーを開きます。"};
 
 // The captions, font names and menu texts of the window are in its stored layout.
-inline constexpr std::array<const Text*, 26> kAll{
-    &kGameDateFormat,      &kRealDateFormat,      &kWeekdays[0],       &kWeekdays[1],
-    &kWeekdays[2],         &kWeekdays[3],         &kWeekdays[4],       &kWeekdays[5],
-    &kWeekdays[6],         &kWindowCaption,       &kCannotWriteFormat, &kCannotCreateFileFormat,
-    &kStreamWriteError,    &kJpegErrorFormat,     &kOutOfResources,    &kDuskTitle,
-    &kDuskInMinutesFormat, &kDuskInSecondsFormat, &kDuskReached,       &kDawnTitle,
-    &kDawnInMinutesFormat, &kDawnInSecondsFormat, &kDawnReached,       &kShotSavedTitle,
-    &kShotSavedFormat,     &kShotsSavedFormat,
+inline constexpr std::array<const Text*, 30> kAll{
+    &kGameDateFormat,       &kRealDateFormat,      &kWeekdays[0],       &kWeekdays[1],
+    &kWeekdays[2],          &kWeekdays[3],         &kWeekdays[4],       &kWeekdays[5],
+    &kWeekdays[6],          &kWindowCaption,       &kCannotWriteFormat, &kCannotCreateFileFormat,
+    &kStreamWriteError,     &kJpegErrorFormat,     &kOutOfResources,    &kDuskTitle,
+    &kDuskInMinutesFormat,  &kDuskInSecondsFormat, &kDuskReached,       &kDawnTitle,
+    &kDawnInMinutesFormat,  &kDawnInSecondsFormat, &kDawnReached,       &kShotSavedTitle,
+    &kShotSavedFormat,      &kShotsSavedFormat,    &kAlarmTitleFormat,  &kAlarmInMinutesFormat,
+    &kAlarmInSecondsFormat, &kAlarmReachedFormat,
 };
 
 }  // namespace vc::texts

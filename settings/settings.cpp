@@ -29,6 +29,8 @@ SettingValue DefaultValue(const SettingDefinition& d) {
             return ReadFlag(d.defaultText, false);
         case ValueKind::Colour:
             return ReadColor(d.defaultText, 0);
+        case ValueKind::GameTimes:
+            return ReadAlarmTimes(d.defaultText).taken;
         case ValueKind::Text:
             break;
     }
@@ -81,10 +83,16 @@ std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_
             const auto value = ParseColorText(text);
             return value ? std::optional<SettingValue>(*value) : std::nullopt;
         }
+        case ValueKind::GameTimes:
+            return ReadAlarmTimes(text).taken;
         case ValueKind::Text:
             break;
     }
     return std::string(text);
+}
+
+SettingValue TakenSetting(const SettingDefinition& d, std::string_view text) {
+    return ReadSetting(d, text).value_or(DefaultValue(d));
 }
 
 std::string WriteSetting(const SettingValue& value) {
@@ -96,6 +104,9 @@ std::string WriteSetting(const SettingValue& value) {
     }
     if (const auto* colour = std::get_if<TColor>(&value)) {
         return WriteColor(*colour);
+    }
+    if (const auto* times = std::get_if<GameTimesOfDay>(&value)) {
+        return WriteAlarmTimes(*times);
     }
     return std::get<std::string>(value);
 }
@@ -112,7 +123,7 @@ void LoadSettings(Profile& profile, SettingsPlaces& places,
                 candidate = text;
                 continue;
             }
-            places.Put(d.id, ReadSetting(d, text).value_or(DefaultValue(d)));
+            places.Put(d.id, TakenSetting(d, text));
         }
     }
     // Screenshots are written into the folder, so a plain file is never adopted.

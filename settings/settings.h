@@ -10,6 +10,7 @@
 
 #include "framework/color.h"
 #include "framework/seam/shell.h"
+#include "settings/alarm_times.h"
 
 namespace vc {
 
@@ -30,10 +31,11 @@ enum class SettingKey {
     AlertDusk,
     AlertDawn,
     AlertLead,
+    AlertAt,
     ShotNotice,
 };
 
-enum class ValueKind { Integer, Flag, Colour, Text };
+enum class ValueKind { Integer, Flag, Colour, Text, GameTimes };
 
 struct SettingDefinition {
     SettingKey id;
@@ -64,6 +66,7 @@ inline constexpr auto kSettings = std::to_array<SettingDefinition>({
     {SettingKey::AlertDusk, "Alert", "Dusk", ValueKind::Flag, "0"},
     {SettingKey::AlertDawn, "Alert", "Dawn", ValueKind::Flag, "0"},
     {SettingKey::AlertLead, "Alert", "Lead", ValueKind::Integer, "60", 0},
+    {SettingKey::AlertAt, "Alert", "At", ValueKind::GameTimes, ""},
     {SettingKey::ShotNotice, "ScreenShot", "Notice", ValueKind::Flag, "0"},
 });
 
@@ -77,8 +80,8 @@ inline constexpr std::array kSaveOrder{
 
 const SettingDefinition& Definition(SettingKey key);
 
-// Integers, flags, colours and texts.
-using SettingValue = std::variant<std::int32_t, bool, TColor, std::string>;
+// Integers, flags, colours, texts and game times.
+using SettingValue = std::variant<std::int32_t, bool, TColor, std::string, GameTimesOfDay>;
 
 // Where each value goes when loaded and comes from when saved: the window's position, menu
 // checks, label colours and the program-wide values.
@@ -104,6 +107,9 @@ void SaveSettings(Profile& profile, const SettingsPlaces& places, const std::str
 
 // The value a stored text gives for a key, or nothing when the key's default applies.
 std::optional<SettingValue> ReadSetting(const SettingDefinition& definition, std::string_view text);
+
+// The value the clock takes from a stored text: the text's, or else the key's default.
+SettingValue TakenSetting(const SettingDefinition& definition, std::string_view text);
 
 std::string WriteSetting(const SettingValue& value);
 

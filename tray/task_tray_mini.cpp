@@ -143,7 +143,8 @@ bool TTaskTrayMini::AddToShell() {
     return false;
 }
 
-void TTaskTrayMini::ShowBalloon(std::string_view title, std::string_view text) {
+void TTaskTrayMini::ShowBalloon(std::string_view title, std::string_view text,
+                                BalloonTiming timing) {
     if (!shown_) {
         return;
     }
@@ -152,6 +153,7 @@ void TTaskTrayMini::ShowBalloon(std::string_view title, std::string_view text) {
         .id = FIconData.id,
         .title = std::string(WholeCharactersWithin(title, kBalloonTitleBytes)),
         .text = std::string(WholeCharactersWithin(text, kBalloonTextBytes)),
+        .timing = timing,
     };
     // Refused, the icon may be gone from a shell that restarted unannounced: added again,
     // it carries the balloon.

@@ -87,7 +87,8 @@ class TTaskTrayMini : public TComponent {
     void SetIcon(std::optional<TrayAction> action, std::uintptr_t icon, std::string_view tip);
     // A balloon over the shown icon, in place of one it shows; nothing while the icon is not
     // shown. CP932 title and text, each cut to whole characters within the shell's field.
-    void ShowBalloon(std::string_view title, std::string_view text);
+    void ShowBalloon(std::string_view title, std::string_view text,
+                     BalloonTiming timing = BalloonTiming::Queued);
     // Adds the icon again with its last record if it is shown (added and not deleted).
     void TaskbarCreated();
 

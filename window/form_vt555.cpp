@@ -7,6 +7,7 @@
 
 #include "clock/clock_lines.h"
 #include "clock/game_time.h"
+#include "clock/local_calendar.h"
 #include "framework/texts.h"
 #include "window/balloon_texts.h"
 #include "window/desktop_clamp.h"
@@ -146,7 +147,8 @@ void TFormVT555::FormCreate(TObject*) {
     ScreenshotFolder =
         documents ? *documents : std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte()));
     LoadSettings();
-    phaseAlerts_ = PhaseAlerts(AlertOnDusk, AlertOnDawn, AlertLeadSeconds);
+    alerts_ =
+        GameAlerts(AlertChoice{AlertOnDusk, AlertOnDawn, AlertAtTimes.minutes, AlertLeadSeconds});
     SetClientSize(kNarrowWidth, kStripHeight);
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
@@ -178,14 +180,19 @@ void TFormVT555::TaskbarCreated() {
     ProcessTrayModule().ReAddShownIcons();
 }
 
+// The player has seen the button: what it blinks for is told.
 void TFormVT555::ImageXClick(TObject*) {
+    blink_.EndPending(WallClockMs(clock_.Now()));
     PopupMenuC->Popup(Point{Left(), Top() + kMenuBelowTop});
 }
 
 void TFormVT555::TimerVTTimer(TObject*) {
-    UpdateButtonLook();
-    Popup_execute->SetVisible(!System().TheDesktop().WindowOfClassExists(kGameWindowClass));
     const SystemTime now = clock_.Now();
+    if (alerts_.AnyOn()) {
+        TellAlertsDue(now);
+    }
+    UpdateButtonLook(now);
+    Popup_execute->SetVisible(!System().TheDesktop().WindowOfClassExists(kGameWindowClass));
     const GameTime t = CalcGameTime(now);
     const bool night = IsGameNight(t);
     if (night != lastNight_ && Popup_BGColor->Checked()) {
@@ -195,17 +202,16 @@ void TFormVT555::TimerVTTimer(TObject*) {
     if (lastGameSecond_.Changed(t.Second)) {
         Label_VTime->SetCaption(FormatGameLine(t, Popup_24Hour->Checked()));
     }
-    if (phaseAlerts_.AnyOn()) {
-        TellPhasesDue(now);
-    }
 }
 
-// A tick with nothing due allocates nothing: the texts are made only for a balloon.
-void TFormVT555::TellPhasesDue(const SystemTime& now) {
-    while (const auto due = phaseAlerts_.Next(now)) {
-        const BalloonText balloon = PhaseBalloon(*due);
+// A tick with nothing due allocates nothing: the texts are made only for a balloon. The
+// balloon may be held back by Windows while a game has the screen; the blink is not.
+void TFormVT555::TellAlertsDue(const SystemTime& now) {
+    while (const auto due = alerts_.Next(now)) {
+        blink_.Told(due->slot, due->occurrence);
+        const BalloonText balloon = AlertBalloon(*due);
         noticeFile_.clear();
-        TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text);
+        TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text, BalloonTiming::NowOrDropped);
     }
 }
 
@@ -286,10 +292,10 @@ void TFormVT555::ChooseTextColour(TLabel& label) {
     }
 }
 
-void TFormVT555::UpdateButtonLook() {
+void TFormVT555::UpdateButtonLook(const SystemTime& now) {
     const Point cursor = System().TheDesktop().CursorPos();
     const Point inClient{cursor.x - Left(), cursor.y - Top()};
-    ButtonLook look = ButtonLook::Normal;
+    ButtonLook look = blink_.ShowsDown(WallClockMs(now)) ? ButtonLook::Down : ButtonLook::Normal;
     if (PanelX->BoundsRect().Contains(inClient)) {
         look = System().TheDesktop().KeyDown(Key::LeftButton) ? ButtonLook::Down : ButtonLook::Over;
     }

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "clock/phase_alerts.h"
+#include "clock/alert_blink.h"
+#include "clock/game_alerts.h"
 #include "framework/application.h"
 #include "framework/color_dialog.h"
 #include "framework/form.h"
@@ -119,9 +120,10 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void ShowRealTime(bool show);
     void StartLauncher();
     void ChooseTextColour(TLabel& label);
-    void TellPhasesDue(const SystemTime& now);
-    // The button's look from where the pointer is and whether the left button is down.
-    void UpdateButtonLook();
+    void TellAlertsDue(const SystemTime& now);
+    // The button's look from where the pointer is and whether the left button is down; away
+    // from the pointer, an alert's blink.
+    void UpdateButtonLook(const SystemTime& now);
     TColor CurrentBackgroundColor() const;
 
     // The program-wide values, loaded from the settings file.
@@ -130,11 +132,12 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     TColor NightBgColor = 0x00007F;
     std::string ScreenshotFolder;
     bool SaveBmp = false;
-    // Extras, set by hand in the settings file and never written: a balloon ahead of the
-    // game's dusk and dawn, and one after each saved screenshot.
+    // Extras, set by hand in the settings file and never written: a balloon and a blink ahead
+    // of the game's dusk, dawn and alarm times, and a balloon after each saved screenshot.
     bool AlertOnDusk = false;
     bool AlertOnDawn = false;
     std::int32_t AlertLeadSeconds = 60;
+    GameTimesOfDay AlertAtTimes;
     bool ScreenshotNotice = false;
 
     const LocalClock& clock_;
@@ -145,7 +148,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     bool lastNight_ = false;
     ButtonLook lastButtonLook_ = ButtonLook::Normal;
     ScreenshotHotkey screenshotHotkey_;
-    PhaseAlerts phaseAlerts_;
+    GameAlerts alerts_;
+    AlertBlink blink_;
     // The file the shown balloon names, opened in its folder when the balloon is clicked;
     // empty while the balloon shown, if any, names none.
     std::string noticeFile_;

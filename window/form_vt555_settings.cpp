@@ -97,6 +97,7 @@ const TFormVT555::SettingPlace& TFormVT555::PlaceOf(SettingKey key) {
         P::Value<&TFormVT555::AlertOnDusk>(K::AlertDusk),
         P::Value<&TFormVT555::AlertOnDawn>(K::AlertDawn),
         P::Value<&TFormVT555::AlertLeadSeconds>(K::AlertLead),
+        P::Value<&TFormVT555::AlertAtTimes>(K::AlertAt),
         P::Value<&TFormVT555::ScreenshotNotice>(K::ShotNotice),
     }};
     static_assert(

@@ -1,5 +1,6 @@
 #include "app/vlttime/run.h"
 
+#include "app/vlttime/alarms_command.h"
 #include "app/vlttime/options.h"
 #include "app/vlttime/render_command.h"
 #include "app/vlttime/report.h"
@@ -15,6 +16,9 @@ int Run(std::span<const std::string_view> args, const Environment& env) {
     }
     if (!args.empty() && args.front() == kSettingsCommand) {
         return RunSettings(args.subspan(1), env);
+    }
+    if (!args.empty() && args.front() == kAlarmsCommand) {
+        return RunAlarms(args.subspan(1), env);
     }
     const OptionsParse parse = ParseOptions(args);
     if (!parse.error.empty()) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/vlttime/arguments.h"
 #include "app/vlttime/run.h"
 #include "framework/cp932_bytes.h"
 #include "platform/posix/cp932.h"
@@ -31,6 +32,8 @@ std::string Expected(const SettingDefinition& d) {
             return "a number (0 off, anything else on)";
         case ValueKind::Colour:
             return "hexadecimal digits BBGGRR";
+        case ValueKind::GameTimes:
+            return "game times HH:MM[,HH:MM...]";
         case ValueKind::Text:
             break;
     }
@@ -114,6 +117,33 @@ std::string KeyLine(const SettingDefinition& d, const std::optional<std::string>
            Expected(d);
 }
 
+// The times as taken, and each entry left out with why.
+std::string AlarmTimesLine(const SettingDefinition& d, const std::optional<std::string>& stored) {
+    if (!stored) {
+        return KeyLine(d, stored);
+    }
+    const AlarmTimesRead read = ReadAlarmTimes(*stored);
+    std::string line =
+        std::string(d.section) + "." + std::string(d.key) + "=" + WriteAlarmTimes(read.taken);
+    for (std::size_t i = 0; i < read.ignored.size(); ++i) {
+        line += (i == 0 ? "  # ignored: " : "; ") + Quoted(read.ignored[i].entry) + " is " +
+                read.ignored[i].reason;
+    }
+    return line;
+}
+
+std::string SettingLine(const SettingDefinition& d, const std::optional<std::string>& stored,
+                        const Shell& shell) {
+    switch (d.kind) {
+        case ValueKind::Text:
+            return FolderLine(stored, shell) + Utf8Note(stored);
+        case ValueKind::GameTimes:
+            return AlarmTimesLine(d, stored);
+        default:
+            return KeyLine(d, stored);
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> DescribeSettings(const std::string& path, const Shell& shell) {
@@ -121,8 +151,7 @@ std::vector<std::string> DescribeSettings(const std::string& path, const Shell& 
     std::vector<std::string> lines;
     for (const SettingDefinition& d : kSettings) {
         const std::optional<std::string> stored = Stored(profile, d);
-        lines.push_back(d.kind == ValueKind::Text ? FolderLine(stored, shell) + Utf8Note(stored)
-                                                  : KeyLine(d, stored));
+        lines.push_back(SettingLine(d, stored, shell));
     }
     return lines;
 }

@@ -6,6 +6,7 @@ std::string_view UsageText() {
     return R"(Usage: vlttime [options]
        vlttime render --out FILE.png [render options]
        vlttime settings FILE.ini
+       vlttime alarms FILE.ini [--at "YYYY-MM-DD hh:mm:ss[.mmm]"] [--json]
 
 Prints the VeltriaRune game clock for the local time, as the clock strip shows it:
   555年03月008日  23:56:48
@@ -50,7 +51,19 @@ Checking a settings file:
               would take it: "Section.Key=VALUE" in the form the clock writes it. A key
               whose stored text is not used ends in "  # default: ..." saying why; the
               screenshot folder shows the folder that would be used. A missing file gives
-              every default; a file that cannot be read is an error (status 2).
+              every default; a file that cannot be read is an error (status 2). The
+              alarm times "[Alert] At=" show as taken, each entry left out named with why.
+
+The alerts a settings file switches on:
+  vlttime alarms FILE.ini [--at "YYYY-MM-DD hh:mm:ss[.mmm]"] [--json]
+              For the moment (now, or --at), the next occurrence of every alert the file
+              switches on (dusk, dawn, each alarm time of "[Alert] At="), soonest first:
+                alarm 12:00: YYYY-MM-DD hh:mm:ss.mmm (in h:mm:ss.mmm), told YYYY-MM-DD
+                hh:mm:ss.mmm (in h:mm:ss.mmm)
+              "told" is the moment less the lead ("[Alert] Lead=", real seconds): when the
+              clock shows the balloon and starts the button's blink. With --json, one
+              object per alert per line: "kind" (dusk, dawn or alarm), "game_time", "at",
+              "ms_away", "told", "ms_to_told".
 
 Exit status: 0 on success; 1 when render cannot write its picture; 2 on a usage error
 (bad option, bad time, or options that cannot go together), reported in one line on

@@ -19,6 +19,10 @@ struct TrayIcon {
     std::string tip;          // CP932; the shell keeps what fits its field
 };
 
+// Whether a balloon the shell cannot show at once (a full-screen game, Focus Assist) waits
+// for later or is dropped: news of a moment is wrong once the moment has passed.
+enum class BalloonTiming : std::uint8_t { Queued, NowOrDropped };
+
 // A balloon over a shown icon: a short title and a text, both CP932. The caller keeps them
 // within the shell's fields (kBalloonTitleBytes, kBalloonTextBytes).
 struct TrayBalloon {
@@ -26,6 +30,7 @@ struct TrayBalloon {
     std::uint32_t id = 0;
     std::string title;
     std::string text;
+    BalloonTiming timing = BalloonTiming::Queued;
 };
 
 inline constexpr std::size_t kBalloonTitleBytes = 63;

@@ -208,12 +208,15 @@ void CopyWide(wchar_t (&field)[N], const std::wstring& text) {
 // The wide record: the texts are CP932, which the ANSI record would read in the system's
 // code page. The icon keeps its own record: this modify carries the balloon alone.
 bool Win32NotificationArea::ShowBalloon(const TrayBalloon& balloon) {
+    static_assert(sizeof(NOTIFYICONDATAW) > NOTIFYICONDATAW_V3_SIZE, "Windows Vista's record");
+    const bool realTime = balloon.timing == BalloonTiming::NowOrDropped;
     NOTIFYICONDATAW record{};
-    record.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    // The real-time flag came with Windows Vista's record; the notice keeps the record it had.
+    record.cbSize = realTime ? sizeof record : NOTIFYICONDATAW_V2_SIZE;
     record.hWnd =
         balloon.window != nullptr ? static_cast<Win32Window*>(balloon.window)->Handle() : nullptr;
     record.uID = balloon.id;
-    record.uFlags = NIF_INFO;
+    record.uFlags = NIF_INFO | (realTime ? NIF_REALTIME : 0);
     CopyWide(record.szInfoTitle, Cp932ToWide(balloon.title));
     CopyWide(record.szInfo, Cp932ToWide(balloon.text));
     // Windows 2000 and XP keep a balloon this long (10 to 30 s); later shells decide alone.

@@ -24,6 +24,23 @@ class ClockWindowAlert : public test::ClockWindowInFolder {
         return shown;
     }
 
+    ButtonLook Look() {
+        const Bitmap& shown = strip->Form().ImageX->Picture();
+        if (shown == strip->Form().Image_BtnDown->Picture()) {
+            return ButtonLook::Down;
+        }
+        return shown == strip->Form().Image_BtnOver->Picture() ? ButtonLook::Over
+                                                               : ButtonLook::Normal;
+    }
+    // The pointer over the corner button, or away from the strip.
+    void PointerOnButton(bool on) {
+        TFormVT555& form = strip->Form();
+        const Rect button = form.PanelX->BoundsRect();
+        strip->System().scripted.cursor =
+            on ? Point{form.Left() + button.left + 2, form.Top() + button.top + 2}
+               : Point{-100, -100};
+    }
+
     std::unique_ptr<ScriptedStrip> strip;
 };
 
@@ -55,21 +72,74 @@ TEST_F(ClockWindowAlert, AClockStartedInsideTheLeadTellsAtOnceAndDawnToo) {
                               "朝の訪れ | 実時間であと約58分でゲーム内は05:00、朝になります。"});
 }
 
+// Game 12:00 comes at 04:30:24 and 21:30 at 05:41:39 on this day.
+TEST_F(ClockWindowAlert, AnAlarmTimeIsToldNowOrNeverAndTheButtonBlinksUntilItComes) {
+    WriteSettings("[Alert]\r\nAt=12:00,7,21:30\r\nLead=60\r\n");
+    StartAt(Local(3, 1, 4, 29, 0));
+    const struct {
+        SystemTime at;
+        ButtonLook look;
+        std::size_t balloons;
+    } ticks[] = {
+        {Local(3, 1, 4, 29, 23, 999), ButtonLook::Normal, 0},
+        {Local(3, 1, 4, 29, 24, 0), ButtonLook::Normal, 1},
+        {Local(3, 1, 4, 29, 24, 500), ButtonLook::Down, 1},
+        {Local(3, 1, 4, 29, 25, 0), ButtonLook::Normal, 1},
+        {Local(3, 1, 4, 30, 23, 600), ButtonLook::Down, 1},
+        {Local(3, 1, 4, 30, 24, 500), ButtonLook::Normal, 1},
+        {Local(3, 1, 4, 30, 40, 500), ButtonLook::Normal, 1},
+    };
+    for (const auto& tick : ticks) {
+        TickAt(tick.at);
+        EXPECT_EQ(Look(), tick.look) << tick.at.wSecond << "." << tick.at.wMilliseconds;
+        EXPECT_EQ(Balloons().size(), tick.balloons) << tick.at.wSecond;
+    }
+    EXPECT_EQ(Balloons().at(0), "ゲーム内 12:00 | 実時間であと約1分でゲーム内は12:00になります。");
+    EXPECT_EQ(strip->System().tray.balloons.at(0).timing, BalloonTiming::NowOrDropped);
+
+    // The next one: the pointer over the button shows the hover look, and a click (the menu
+    // closed unchosen) ends the blink.
+    TickAt(Local(3, 1, 5, 40, 39, 500));
+    EXPECT_EQ(Balloons().size(), 2u);
+    EXPECT_EQ(Look(), ButtonLook::Down);
+    PointerOnButton(true);
+    TickAt(Local(3, 1, 5, 40, 40, 500));
+    EXPECT_EQ(Look(), ButtonLook::Over);
+    strip->System().nextMenuChoice = -1;
+    test::Click(*strip->Form().PanelX, Point{9, 9});
+    PointerOnButton(false);
+    for (const int ms : {0, 500}) {
+        TickAt(Local(3, 1, 5, 40, 41, ms));
+        EXPECT_EQ(Look(), ButtonLook::Normal) << ms;
+    }
+}
+
+TEST_F(ClockWindowAlert, AnAlarmAtDuskWithDuskOnIsToldOnceAsDusk) {
+    WriteSettings("[Alert]\r\nDusk=1\r\nAt=19:00\r\nLead=60\r\n");
+    StartAt(Local(3, 1, 2, 21, 50));
+    for (int second = 50; second < 60; ++second) {
+        TickAt(Local(3, 1, 2, 21, second));
+    }
+    EXPECT_EQ(Balloons(), std::vector<std::string>{
+                              "夜の訪れ | 実時間であと約1分でゲーム内は19:00、夜になります。"});
+}
+
 TEST_F(ClockWindowAlert, WithoutTheKeysNoBalloonEverAndTheKeysAreKeptButNotWritten) {
     StartAt(Local(3, 1, 2, 20, 0));
     for (int minute = 20; minute < 40; ++minute) {
-        TickAt(Local(3, 1, 2, minute, 54));
+        TickAt(Local(3, 1, 2, minute, 54, 600));
+        EXPECT_EQ(Look(), ButtonLook::Normal) << minute;
     }
     EXPECT_TRUE(Balloons().empty());
     strip.reset();
 
-    WriteSettings("[Alert]\r\nDusk=1\r\nDawn=0\r\nLead=-1\r\n");
+    WriteSettings("[Alert]\r\nDusk=1\r\nDawn=0\r\nLead=-1\r\nAt=06:00,x\r\n");
     StartAt(Local(3, 1, 2, 20, 0));
     EXPECT_EQ(strip->Setting<std::int32_t>(SettingKey::AlertLead), 60)
         << "a negative lead takes the default";
     Save(*strip);
     const std::string saved = ReadSettings();
-    for (const char* line : {"[Alert]", "Dusk=1", "Dawn=0", "Lead=-1"}) {
+    for (const char* line : {"[Alert]", "Dusk=1", "Dawn=0", "Lead=-1", "At=06:00,x"}) {
         EXPECT_NE(saved.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(saved.find("Notice"), std::string::npos) << "the extras are never written";

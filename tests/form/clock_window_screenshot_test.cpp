@@ -146,6 +146,7 @@ TEST_F(ClockWindowScreenshot, WithTheNoticeOnASavedPictureIsToldAndItsBalloonOpe
     EXPECT_EQ(Cp932ToUtf8(balloon.text),
               std::string(kStem) + ".bmp と " + kStem +
                   ".jpg を保存しました。クリックするとフォルダーを開きます。");
+    EXPECT_EQ(balloon.timing, BalloonTiming::Queued) << "a saved file is news later too";
     EXPECT_EQ(tray.calls.size(), 1u) << "the icon's own record is not touched";
     TMyCallback& receiver = test::TrayReceiver(strip->Form());
     receiver.TrayMouseAction({balloon.id, TrayMouse::Kind::BalloonClick, TMouseButton::mbLeft});

@@ -71,10 +71,11 @@ void WriteSettings(const test::ScratchFolder& scratch, const std::string& text) 
 
 // Ticks come as Windows' timers give them, every 16 ms. A tick is quiet when the second it
 // watches has not changed since the last one: it then rebuilds nothing.
-// The dusk and dawn alerts are on: a tick that shows a balloon is not quiet.
+// The dusk, dawn and alarm-time alerts are on: a tick that shows a balloon is not quiet; one
+// that turns the button's blink is. Game 12:00, 12:10 and 12:20 come 24 s, 99 s and 174 s in.
 TEST(Soak, QuietTicksAllocateNothing) {
     test::ScratchFolder scratch;
-    WriteSettings(scratch, "[Alert]\r\nDusk=1\r\nDawn=1\r\nLead=3000\r\n");
+    WriteSettings(scratch, "[Alert]\r\nDusk=1\r\nDawn=1\r\nLead=3000\r\nAt=12:00,12:10,12:20\r\n");
     ScriptedStrip strip(LocalAfter(milliseconds(0)), (scratch.path / "VeltriaClock.exe").string(),
                         scratch.path.string());
     TFormVT555& form = strip.Form();
@@ -83,7 +84,7 @@ TEST(Soak, QuietTicksAllocateNothing) {
     constexpr milliseconds kStep(16);
     const std::string firstLine = form.Label_VTime->Caption();
     long quiet = 0, quietAllocations = 0, realQuiet = 0, realQuietAllocations = 0;
-    long hotkeyAllocations = 0, nights = 0, toggles = 0;
+    long hotkeyAllocations = 0, nights = 0, toggles = 0, blinkTurns = 0;
     // None before the first tick: the form has seen no second yet and builds its lines then.
     int lastGameSecond = -1;
     int lastRealSecond = -1;
@@ -93,7 +94,10 @@ TEST(Soak, QuietTicksAllocateNothing) {
         strip.Clock().Set(LocalAfter(elapsed));
         const GameTime game = CalcGameTime(strip.Clock().Now());
         const std::size_t balloonsBefore = balloons.size();
+        const Bitmap& button = form.ImageX->Picture();
+        const bool downBefore = button == form.Image_BtnDown->Picture();
         const long made = AllocationsIn([&] { Fire(strip, *form.TimerVT); });
+        blinkTurns += (button == form.Image_BtnDown->Picture()) != downBefore ? 1 : 0;
         if (game.Second == lastGameSecond && balloons.size() == balloonsBefore) {
             ++quiet;
             quietAllocations += made;
@@ -118,18 +122,19 @@ TEST(Soak, QuietTicksAllocateNothing) {
         }
     }
     std::printf(
-        "game-clock ticks: %ld (%ld quiet, %ld nights begun, %zu alerts), allocations in quiet "
-        "ticks: %ld\n"
+        "game-clock ticks: %ld (%ld quiet, %ld nights begun, %zu alerts, %ld blink turns), "
+        "allocations in quiet ticks: %ld\n"
         "real-clock quiet ticks: %ld, allocations in them: %ld\n"
         "hotkey polls without a key: %ld, allocations in them: %ld\n"
         "real time shown or hidden %ld times; local time at the end %04d-%02d-%02d "
         "%02d:%02d:%02d\n",
-        ticksWanted, quiet, nights, balloons.size(), quietAllocations, realQuiet,
+        ticksWanted, quiet, nights, balloons.size(), blinkTurns, quietAllocations, realQuiet,
         realQuietAllocations, ticksWanted, hotkeyAllocations, toggles, strip.Clock().Now().wYear,
         strip.Clock().Now().wMonth, strip.Clock().Now().wDay, strip.Clock().Now().wHour,
         strip.Clock().Now().wMinute, strip.Clock().Now().wSecond);
     EXPECT_GT(quiet, ticksWanted / 2);
-    EXPECT_GE(balloons.size(), 1u) << "the first dusk alert comes in under 200 s";
+    EXPECT_GE(balloons.size(), 3u) << "the alarm times come in under 200 s";
+    EXPECT_GT(blinkTurns, 100) << "the button blinks before each of them";
     EXPECT_EQ(quietAllocations, 0);
     EXPECT_EQ(realQuietAllocations, 0);
     EXPECT_EQ(hotkeyAllocations, 0);

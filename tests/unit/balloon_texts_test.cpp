@@ -8,29 +8,42 @@
 namespace vc {
 namespace {
 
-TEST(PhaseBalloon, SaysTheRealTimeLeftInMinutesOrSeconds) {
+TEST(AlertBalloon, SaysTheRealTimeLeftInMinutesOrSeconds) {
     const struct {
-        GamePhase phase;
+        AlertKind kind;
+        std::int32_t gameMinute;
         std::int64_t msAway;
         const char* title;
         const char* text;
     } cases[] = {
-        {GamePhase::Dusk, 60'000, "夜の訪れ", "実時間であと約1分でゲーム内は19:00、夜になります。"},
-        {GamePhase::Dusk, 3'600'000, "夜の訪れ",
+        {AlertKind::Dusk, 1140, 60'000, "夜の訪れ",
+         "実時間であと約1分でゲーム内は19:00、夜になります。"},
+        {AlertKind::Dusk, 1140, 3'600'000, "夜の訪れ",
          "実時間であと約60分でゲーム内は19:00、夜になります。"},
-        {GamePhase::Dusk, 89'000, "夜の訪れ", "実時間であと約1分でゲーム内は19:00、夜になります。"},
-        {GamePhase::Dusk, 90'000, "夜の訪れ", "実時間であと約2分でゲーム内は19:00、夜になります。"},
-        {GamePhase::Dawn, 59'499, "朝の訪れ",
+        {AlertKind::Dusk, 1140, 89'000, "夜の訪れ",
+         "実時間であと約1分でゲーム内は19:00、夜になります。"},
+        {AlertKind::Dusk, 1140, 90'000, "夜の訪れ",
+         "実時間であと約2分でゲーム内は19:00、夜になります。"},
+        {AlertKind::Dawn, 300, 59'499, "朝の訪れ",
          "実時間であと約59秒でゲーム内は05:00、朝になります。"},
-        {GamePhase::Dawn, 24'000, "朝の訪れ",
+        {AlertKind::Dawn, 300, 24'000, "朝の訪れ",
          "実時間であと約24秒でゲーム内は05:00、朝になります。"},
-        {GamePhase::Dawn, 500, "朝の訪れ", "実時間であと約1秒でゲーム内は05:00、朝になります。"},
-        {GamePhase::Dawn, 499, "朝の訪れ", "ゲーム内は05:00、朝になりました。"},
-        {GamePhase::Dusk, 0, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
-        {GamePhase::Dusk, -1'500, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
+        {AlertKind::Dawn, 300, 500, "朝の訪れ",
+         "実時間であと約1秒でゲーム内は05:00、朝になります。"},
+        {AlertKind::Dawn, 300, 499, "朝の訪れ", "ゲーム内は05:00、朝になりました。"},
+        {AlertKind::Dusk, 1140, 0, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
+        {AlertKind::Dusk, 1140, -1'500, "夜の訪れ", "ゲーム内は19:00、夜になりました。"},
+        {AlertKind::At, 720, 60'000, "ゲーム内 12:00",
+         "実時間であと約1分でゲーム内は12:00になります。"},
+        {AlertKind::At, 6 * 60 + 5, 30'000, "ゲーム内 06:05",
+         "実時間であと約30秒でゲーム内は06:05になります。"},
+        {AlertKind::At, 21 * 60 + 30, 0, "ゲーム内 21:30", "ゲーム内は21:30になりました。"},
+        {AlertKind::At, 0, 5'400'000, "ゲーム内 00:00",
+         "実時間であと約90分でゲーム内は00:00になります。"},
     };
     for (const auto& c : cases) {
-        const BalloonText balloon = PhaseBalloon({c.phase, c.msAway});
+        const AlertDue due{0, {{c.kind, c.gameMinute}, 0, 0}, c.msAway};
+        const BalloonText balloon = AlertBalloon(due);
         EXPECT_EQ(Cp932ToUtf8(balloon.title), c.title) << c.msAway;
         EXPECT_EQ(Cp932ToUtf8(balloon.text), c.text) << c.msAway;
     }

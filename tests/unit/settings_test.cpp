@@ -75,10 +75,11 @@ TEST(LoadSettings, WithoutAFileEveryKeyTakesItsDefaultInLoadOrder) {
         {SettingKey::AlertDusk, false},
         {SettingKey::AlertDawn, false},
         {SettingKey::AlertLead, std::int32_t{60}},
+        {SettingKey::AlertAt, GameTimesOfDay{}},
         {SettingKey::ShotNotice, false},
     };
     EXPECT_EQ(places.put, expected);
-    ASSERT_EQ(profile.calls.size(), 18u);
+    ASSERT_EQ(profile.calls.size(), 19u);
     EXPECT_EQ(profile.calls[3], "get VeltriaTime.Color");
     EXPECT_EQ(profile.calls[11], "get ScreenShot.SaveFolder");
     EXPECT_EQ(profile.calls.back(), "flush");
@@ -89,7 +90,8 @@ TEST(LoadSettings, StoredValuesGoToTheirPlaces) {
     profile.values = {{"VeltriaTime.XPos", "0x64"},        {"VeltriaTime.YPos", "100px"},
                       {"VeltriaTime.24Hour", "2"},         {"VeltriaTime.Color", "ff8000"},
                       {"RealTime.Color", "80000008"},      {"RealTime.Show", "yes"},
-                      {"BackGroundColor.DayColor", "-FF"}, {"ScreenShot.BMP", "1"}};
+                      {"BackGroundColor.DayColor", "-FF"}, {"ScreenShot.BMP", "1"},
+                      {"Alert.At", "21:30,7,06:00"}};
     RecordingPlaces places;
     LoadSettings(profile, places, NothingExists);
     EXPECT_EQ(places.values.at(SettingKey::XPos), SettingValue(std::int32_t{100}));
@@ -98,6 +100,8 @@ TEST(LoadSettings, StoredValuesGoToTheirPlaces) {
     EXPECT_EQ(places.values.at(SettingKey::VTimeColor), SettingValue(TColor{0xFF8000}));
     EXPECT_EQ(places.values.at(SettingKey::RTimeColor), SettingValue(TColor{0x80000008}));
     EXPECT_EQ(places.values.at(SettingKey::ShowRTime), SettingValue(false));
+    EXPECT_EQ(places.values.at(SettingKey::AlertAt),
+              SettingValue(GameTimesOfDay{{21 * 60 + 30, 6 * 60}}));
     EXPECT_EQ(places.values.at(SettingKey::DayColor), SettingValue(TColor{0xFF0000}));
     EXPECT_EQ(places.values.at(SettingKey::Bmp), SettingValue(true));
 }

@@ -58,7 +58,9 @@ TEST_F(SettingsCommand, ShowsEachKeyAsTheClockTakesItAndWhyADefaultApplies) {
            "[RealTime]\r\nColor=80000008\r\nShow=yes\r\n"
            "[BackGroundColor]\r\nDayColor=0x00FF00\r\nNightColor=12 34\r\n"
            "DefaultColor=-FF\r\n[ScreenShot]\r\nSaveFolder=" +
-               shots + "\r\nBMP=1\r\nNotice=1\r\n[Alert]\r\nDawn=1\r\nLead=-5\r\n";
+               shots +
+               "\r\nBMP=1\r\nNotice=1\r\n[Alert]\r\nDawn=1\r\nLead=-5\r\n"
+               "At=06:00, 24:00,12:00,,x,6:00\r\n";
     EXPECT_EQ(Check(path), kExitOk);
     EXPECT_EQ(out.str(),
               "VeltriaTime.XPos=100\n"
@@ -82,6 +84,9 @@ TEST_F(SettingsCommand, ShowsEachKeyAsTheClockTakesItAndWhyADefaultApplies) {
                   "Alert.Dusk=0  # default: missing\n"
                   "Alert.Dawn=1\n"
                   "Alert.Lead=60  # default: \"-5\" is not a whole number from 0 up\n"
+                  "Alert.At=06:00,12:00  # ignored: \"24:00\" is not a time of the day (00:00 "
+                  "to 23:59); \"\" is an empty item; \"x\" is not a time HH:MM; \"6:00\" is "
+                  "listed already\n"
                   "ScreenShot.Notice=1\n");
     EXPECT_EQ(err.str(), "");
 }

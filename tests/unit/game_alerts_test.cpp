@@ -1,7 +1,10 @@
-#include "clock/phase_alerts.h"
+#include "clock/game_alerts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+#include <utility>
 #include <vector>
 
 #include "clock/local_calendar.h"
@@ -19,9 +22,21 @@ SystemTime At(int hour, int minute, int second, int ms = 0, int day = 1, int mon
     return FromWallClockMs(WallClockMs(Local(month, day, hour, minute, second, ms, 0, year)));
 }
 
+// What a tick tells: the target's kind and game time, and how far away it is.
+struct Told {
+    AlertKind kind;
+    std::int32_t gameMinute;
+    std::int64_t msAway;
+
+    friend bool operator==(const Told&, const Told&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Told& t) {
+        return out << static_cast<int>(t.kind) << "@" << t.gameMinute << " in " << t.msAway;
+    }
+};
+
 struct Tick {
     SystemTime now;
-    std::vector<PhaseAlertDue> due;  // in the order Next gives them at this tick
+    std::vector<Told> due;  // in the order Next gives them at this tick
 };
 
 struct AlertCase {
@@ -30,24 +45,30 @@ struct AlertCase {
     bool dawn;
     std::int32_t leadSeconds;
     std::vector<Tick> ticks;
+    std::vector<std::int32_t> at = {};
 };
 
-constexpr PhaseAlertDue Dusk(std::int64_t msAway) {
-    return {GamePhase::Dusk, msAway};
+constexpr Told Dusk(std::int64_t msAway) {
+    return {AlertKind::Dusk, 19 * 60, msAway};
 }
-constexpr PhaseAlertDue Dawn(std::int64_t msAway) {
-    return {GamePhase::Dawn, msAway};
+constexpr Told Dawn(std::int64_t msAway) {
+    return {AlertKind::Dawn, 5 * 60, msAway};
+}
+constexpr Told Alarm(int hour, int minute, std::int64_t msAway) {
+    return {AlertKind::At, hour * 60 + minute, msAway};
 }
 
-class PhaseAlertTicks : public testing::TestWithParam<AlertCase> {};
+class GameAlertTicks : public testing::TestWithParam<AlertCase> {};
 
-TEST_P(PhaseAlertTicks, TellEachOccurrenceOnceAtItsLead) {
+TEST_P(GameAlertTicks, TellEachOccurrenceOnceAtItsLead) {
     const AlertCase& c = GetParam();
-    PhaseAlerts alerts(c.dusk, c.dawn, c.leadSeconds);
+    GameAlerts alerts(AlertChoice{c.dusk, c.dawn, c.at, c.leadSeconds});
     for (std::size_t i = 0; i < c.ticks.size(); ++i) {
-        std::vector<PhaseAlertDue> told;
+        std::vector<Told> told;
         while (const auto due = alerts.Next(c.ticks[i].now)) {
-            told.push_back(*due);
+            EXPECT_EQ(due->occurrence.atMs - due->occurrence.toldMs, c.leadSeconds * 1'000LL);
+            told.push_back(
+                {due->occurrence.target.kind, due->occurrence.target.gameMinuteOfDay, due->msAway});
         }
         EXPECT_EQ(told, c.ticks[i].due) << c.what << ", tick " << i;
     }
@@ -143,13 +164,44 @@ const AlertCase kCases[] = {
     {"both off: nothing", false, false, 60, {{At(2, 21, 54), {}}, {At(0, 36, 54), {}}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, PhaseAlertTicks, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Table, GameAlertTicks, testing::ValuesIn(kCases));
 
-TEST(PhaseAlerts, AreOnWhenEitherPhaseIs) {
-    EXPECT_FALSE(PhaseAlerts().AnyOn());
-    EXPECT_FALSE(PhaseAlerts(false, false, 60).AnyOn());
-    EXPECT_TRUE(PhaseAlerts(true, false, 60).AnyOn());
-    EXPECT_TRUE(PhaseAlerts(false, true, 0).AnyOn());
+TEST(GameAlerts, AreOnWhenAnyTargetIs) {
+    const std::vector<std::int32_t> noon{12 * 60};
+    EXPECT_FALSE(GameAlerts().AnyOn());
+    EXPECT_FALSE(GameAlerts(AlertChoice{false, false, {}, 60}).AnyOn());
+    EXPECT_TRUE(GameAlerts(AlertChoice{true, false, {}, 60}).AnyOn());
+    EXPECT_TRUE(GameAlerts(AlertChoice{false, true, {}, 0}).AnyOn());
+    EXPECT_TRUE(GameAlerts(AlertChoice{false, false, noon, 60}).AnyOn());
+}
+
+TEST(AlertTargets, AnAlarmAtAPhaseThatIsOnIsThePhase) {
+    const std::vector<std::int32_t> at{19 * 60, 5 * 60, 12 * 60};
+    using K = AlertKind;
+    EXPECT_EQ(AlertTargets(AlertChoice{true, false, at, 60}),
+              (std::vector<AlertTarget>{{K::Dusk, 19 * 60}, {K::At, 5 * 60}, {K::At, 12 * 60}}));
+    EXPECT_EQ(AlertTargets(AlertChoice{false, false, at, 60}),
+              (std::vector<AlertTarget>{{K::At, 19 * 60}, {K::At, 5 * 60}, {K::At, 12 * 60}}));
+}
+
+// Game time T comes (T + 0:03:12) / 8 into every real three-hour block: 12:00 at 1:30:24,
+// 21:30 at 2:41:39, 06:00 at 0:45:24 (dusk 2:22:54, dawn 0:37:54).
+TEST(UpcomingAlerts, AreTheNextOccurrencesSoonestFirst) {
+    const std::vector<std::int32_t> at{12 * 60, 6 * 60, 21 * 60 + 30};
+    const SystemTime now = At(3, 50, 0);
+    std::vector<std::pair<std::int32_t, std::int64_t>> seen;  // game minute, ms away
+    for (const AlertOccurrence& o : UpcomingAlerts(AlertChoice{true, true, at, 90}, now)) {
+        seen.emplace_back(o.target.gameMinuteOfDay, o.atMs - WallClockMs(now));
+        EXPECT_EQ(o.atMs - o.toldMs, 90'000);
+    }
+    const std::vector<std::pair<std::int32_t, std::int64_t>> expected{
+        {12 * 60, 2'424'000},       // 04:30:24
+        {19 * 60, 5'574'000},       // 05:22:54, dusk
+        {21 * 60 + 30, 6'699'000},  // 05:41:39
+        {5 * 60, 10'074'000},       // 06:37:54, dawn
+        {6 * 60, 10'524'000},       // 06:45:24
+    };
+    EXPECT_EQ(seen, expected);
 }
 
 }  // namespace
