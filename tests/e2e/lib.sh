@@ -75,6 +75,9 @@ E2E_CLASSWIN=$(dirname "$VC_PROBE")/classwin.exe
 # One winask answers all the journey's questions (`winask serve`, through two pipes): a
 # Windows program started for each question would cost Wine most of the machine. It starts at
 # the first question, and again when the prefix changed or it ended.
+# A journey that sets E2E_DESKTOP (WINSTATION\DESKTOP) asks on that desktop: a window is
+# seen only from its own desktop.
+E2E_DESKTOP=
 E2E_ASKER_PID=
 E2E_ASKER_PREFIX=
 e2e_asker() {
@@ -87,7 +90,7 @@ e2e_asker() {
     local pipe=$E2E_OUT/asker
     rm -f "$pipe.in" "$pipe.out"
     mkfifo "$pipe.in" "$pipe.out"
-    wine "$E2E_ASK" serve <"$pipe.in" >"$pipe.out" 2>>"$E2E_OUT/asker.log" &
+    e2e_wine "$E2E_ASK" serve <"$pipe.in" >"$pipe.out" 2>>"$E2E_OUT/asker.log" &
     E2E_ASKER_PID=$!
     E2E_ASKER_PREFIX=$WINEPREFIX
     SESSION_PIDS+=("$E2E_ASKER_PID")
@@ -98,6 +101,15 @@ e2e_asker() {
 }
 # The asker, outside faketime, is the Windows program that starts Wine for the journey.
 SESSION_WINE_UP=e2e_asker
+
+# e2e_wine PROGRAM ARGS...: wine runs the program (a Unix path) on the journey's desktop.
+e2e_wine() {
+    if [ -n "$E2E_DESKTOP" ]; then
+        wine "$E2E_ASK" on-desktop "$E2E_DESKTOP" "$@"
+    else
+        wine "$@"
+    fi
+}
 
 # e2e_ask COMMAND ARGS...: fills ASK from winask's answer; returns winask's status.
 declare -gA ASK
@@ -261,7 +273,7 @@ e2e_clock_away_from_tray() {
 # one looking at a journey that waited in vain.
 e2e_left_behind() {
     session_shot "$E2E_OUT/left-screen.png" || true
-    wine "$E2E_ASK" list >"$E2E_OUT/left-windows.txt" 2>&1 || true
+    e2e_wine "$E2E_ASK" list >"$E2E_OUT/left-windows.txt" 2>&1 || true
     ps -o pid,ppid,stat,etime,args --ppid "$$" >"$E2E_OUT/left-processes.txt" 2>&1 || true
     [ "${#SESSION_PIDS[@]}" = 0 ] ||
         ps -o pid,stat,etime,args -p "$(IFS=,; echo "${SESSION_PIDS[*]}")" \

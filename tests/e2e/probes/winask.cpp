@@ -1,6 +1,7 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
 // texts, child windows, the foreground, the documents folder, where a window's painted components
-// lie; posts a message on request, or waits until a window's thread has answered one.
+// lie; posts a message on request, or waits until a window's thread has answered one; starts a
+// program on another desktop.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <fcntl.h>
 #include <io.h>
@@ -488,19 +489,29 @@ int Documents() {
     return 0;
 }
 
-// dos-path UNIX_PATH: the name Windows programs know the file by, as Wine's winepath gives it.
-int DosPath(char** argv) {
-    using DosName = LPWSTR(CDECL*)(LPCSTR);
-    const auto dosName = reinterpret_cast<DosName>(reinterpret_cast<void*>(
+// The name Windows programs know a Unix path by, as Wine's winepath gives it; empty when
+// Wine gives none.
+std::wstring DosName(const char* unixPath) {
+    using Convert = LPWSTR(CDECL*)(LPCSTR);
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
-    wchar_t* name = dosName != nullptr ? dosName(argv[2]) : nullptr;
+    wchar_t* name = convert != nullptr ? convert(unixPath) : nullptr;
     if (name == nullptr) {
-        Say("found=0\n");
+        return {};
+    }
+    std::wstring kept = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return kept;
+}
+
+// dos-path UNIX_PATH
+int DosPath(char** argv) {
+    const std::wstring name = DosName(argv[2]);
+    Say("found=%d\n", name.empty() ? 0 : 1);
+    if (name.empty()) {
         return 1;
     }
-    Say("found=1\n");
     PrintLine("path", name);
-    HeapFree(GetProcessHeap(), 0, name);
     return 0;
 }
 
@@ -521,6 +532,96 @@ int List() {
     return 0;
 }
 
+BOOL CALLBACK CollectIcon(HWND window, LPARAM context) {
+    if (ClassOf(window) == L"E2E-TrayIcon") {
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    }
+    return TRUE;
+}
+
+// tray-icons: the icons the stand-in notification area (trayshell) holds, as icon_N_hwnd,
+// _owner, _id, _callback, _after_ms (after the area appeared) and _rect; exits 1 while it
+// holds none.
+int TrayIcons() {
+    HWND shell = FindWindowW(L"Shell_TrayWnd", nullptr);
+    Say("shell=0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(shell)));
+    std::vector<HWND> icons;
+    if (shell != nullptr) {
+        EnumChildWindows(shell, CollectIcon, reinterpret_cast<LPARAM>(&icons));
+    }
+    Say("count=%zu\n", icons.size());
+    for (std::size_t i = 0; i < icons.size(); ++i) {
+        const auto number = [&](const wchar_t* name) {
+            return static_cast<unsigned long long>(
+                reinterpret_cast<ULONG_PTR>(GetPropW(icons[i], name)));
+        };
+        RECT outer{};
+        GetWindowRect(icons[i], &outer);
+        Say("icon_%zu_hwnd=0x%llx\nicon_%zu_owner=0x%llx\n", i,
+            static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(icons[i])), i,
+            number(L"owner"));
+        Say("icon_%zu_id=%llu\nicon_%zu_callback=%llu\nicon_%zu_after_ms=%llu\n", i, number(L"id"),
+            i, number(L"callback"), i, number(L"after_ms"));
+        Say("icon_%zu_rect=%ldx%ld+%ld+%ld\n", i, outer.right - outer.left,
+            outer.bottom - outer.top, outer.left, outer.top);
+    }
+    return icons.empty() ? 1 : 0;
+}
+
+// click HWND: the pointer is asked to the window's centre, and the left button is pressed
+// and released there as the window's own messages tell it: no display needed. x and y are
+// where the system then has the pointer.
+int Click(char** argv) {
+    HWND window = ParseHandle(argv[2]);
+    RECT outer{};
+    if (!GetWindowRect(window, &outer)) {
+        Say("found=0\n");
+        return 1;
+    }
+    const POINT centre{(outer.left + outer.right) / 2, (outer.top + outer.bottom) / 2};
+    POINT inside = centre;
+    ScreenToClient(window, &inside);
+    const LPARAM at = MAKELPARAM(inside.x, inside.y);
+    POINT pointer{};
+    const BOOL done = SetCursorPos(centre.x, centre.y) && GetCursorPos(&pointer) &&
+                      PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+                      PostMessageW(window, WM_LBUTTONUP, 0, at);
+    Say("found=1\nx=%ld\ny=%ld\nclicked=%d\n", pointer.x, pointer.y, done ? 1 : 0);
+    return done ? 0 : 1;
+}
+
+// on-desktop DESKTOP PROGRAM [ARGS...]: the program (a Unix path) runs on that desktop
+// (WINSTATION\DESKTOP) with this program's standard handles; the answer is its exit status.
+// A Windows program's desktop is its parent's to choose. No argument may hold a quote or end
+// in a backslash.
+int OnDesktop(int argc, char** argv) {
+    std::wstring command = L"\"" + DosName(argv[3]) + L"\"";
+    for (int i = 4; i < argc; ++i) {
+        command += L" \"" + Wide(argv[i]) + L"\"";
+    }
+    std::wstring desktop = Wide(argv[2]);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.data();
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        std::fprintf(stderr, "winask: cannot start %s on %s (%lu)\n", argv[3], argv[2],
+                     GetLastError());
+        return 125;
+    }
+    CloseHandle(started.hThread);
+    WaitForSingleObject(started.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(started.hProcess, &status);
+    CloseHandle(started.hProcess);
+    return static_cast<int>(status);
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: winask find CLASS [TITLE] | shown CLASS TITLE | probe CLASS TITLE | "
@@ -528,9 +629,10 @@ int Usage() {
                  "children CLASS TITLE "
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
-                 "shell-restart HWND ID | dos-path UNIX_PATH | "
+                 "shell-restart HWND ID | dos-path UNIX_PATH | tray-icons | click HWND | "
                  "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
-                 "(commands joined by +: in turn) | serve\n");
+                 "(commands joined by +: in turn) | serve | "
+                 "on-desktop DESKTOP PROGRAM [ARGS...]\n");
     return 2;
 }
 
@@ -586,6 +688,12 @@ int Run(int argc, char** argv) {
     }
     if (command == "documents" && argc == 2) {
         return Documents();
+    }
+    if (command == "tray-icons" && argc == 2) {
+        return TrayIcons();
+    }
+    if (command == "click" && argc == 3) {
+        return Click(argv);
     }
     return Usage();
 }
@@ -675,6 +783,9 @@ int Serve(char* name) {
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "serve") == 0) {
         return Serve(argv[0]);
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "on-desktop") == 0) {
+        return OnDesktop(argc, argv);
     }
     if (argc < 2) {
         return Usage();
