@@ -7,6 +7,9 @@
 #  - idle CPU: both running together, their CPU time over a span of 8 s, in eleven runs that
 #    each start both afresh; the median run's ratio; budget 1.10;
 #  - resident memory of both at the end.
+# With VC_IDLE_BLINK=1 the idle runs have an alarm's blink running in the clock: both programs
+# start at a pinned local time (libfaketime, for both alike) 54 s before the game time the
+# clock's settings name, and each run checks that the button did blink.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/mingw
@@ -19,6 +22,7 @@ seconds=${VC_IDLE_SECONDS:-8}
 runs=${VC_IDLE_RUNS:-11}
 starts=${VC_IDLE_STARTS:-11}
 budget=1.10
+blink=${VC_IDLE_BLINK:-0}
 # The prefix is this benchmark's own: its server may be ended with it.
 SESSION_OWNS_PREFIX=1
 source "$root/tools/wine_session.sh"
@@ -91,18 +95,41 @@ awk -v c="$clock_start" -v b="$baseline_start" 'BEGIN { printf "start-up ratio: 
 cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d\n", ns / 1000 }'; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
+# In blink runs both start at 04:29:30 local time; the game's 12:00 comes at 04:30:24, and the
+# button blinks over the minute before it.
+pinned=()
+if [ "$blink" = 1 ]; then
+    faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep -m 1 '/libfaketime\.so\.1$') ||
+        session_fail "libfaketime is not installed"
+    pinned=(env "LD_PRELOAD=$faketime_lib" "FAKETIME=@2026-03-01 04:29:30")
+    printf '%s\r\n' '[Alert]' 'At=12:00' 'Lead=60' >"$app/VeltriaClock.ini"
+    # The corner button's down look, from the designed picture (the strip stands at 0,0).
+    convert "$root/tests/form/golden/look-down.png" -crop 18x18+2+10 +repage \
+        "$VC_SESSION_OUT/button-down.png"
+fi
+# blinked: the clock's button shows its down look in one of the shots over a second and a half.
+blinked() {
+    local shot=$VC_SESSION_OUT/button.png until=$(($(now_ms) + 1500))
+    while [ "$(now_ms)" -lt "$until" ]; do
+        import -window root -crop 18x18+2+10 +repage "$shot" 2>/dev/null
+        [ "$(compare -metric AE "$shot" "$VC_SESSION_OUT/button-down.png" null: 2>&1)" != 0 ] ||
+            return 0
+    done
+    return 1
+}
+
 # start_pair FIRST: starts the clock and the bare program, FIRST of them first; sets clock and
 # baseline to their processes.
 start_pair() {
     if [ "$1" = clock ]; then
-        wine "$app/VeltriaClock.exe" >/dev/null 2>&1 &
+        "${pinned[@]}" wine "$app/VeltriaClock.exe" >/dev/null 2>&1 &
         clock=$!
-        wine "$baseline_exe" 0 200 >/dev/null 2>&1 &
+        "${pinned[@]}" wine "$baseline_exe" 0 200 >/dev/null 2>&1 &
         baseline=$!
     else
-        wine "$baseline_exe" 0 200 >/dev/null 2>&1 &
+        "${pinned[@]}" wine "$baseline_exe" 0 200 >/dev/null 2>&1 &
         baseline=$!
-        wine "$app/VeltriaClock.exe" >/dev/null 2>&1 &
+        "${pinned[@]}" wine "$app/VeltriaClock.exe" >/dev/null 2>&1 &
         clock=$!
     fi
     SESSION_PIDS+=($clock $baseline)
@@ -122,6 +149,9 @@ for run in $(seq 1 "$runs"); do
     clock_us=$(($(cpu_us $clock) - clock_before))
     baseline_us=$(($(cpu_us $baseline) - baseline_before))
     echo "run $run, idle CPU in $seconds s (ms): clock $((clock_us / 1000)), bare program $((baseline_us / 1000))"
+    if [ "$blink" = 1 ]; then
+        blinked || session_fail "run $run: the clock's button did not blink"
+    fi
     ratios+=("$(awk -v c="$clock_us" -v b="$baseline_us" 'BEGIN { printf "%.3f", c / (b > 0 ? b : 1) }')")
     [ "$run" = "$runs" ] || stop "$clock" "$baseline"
 done

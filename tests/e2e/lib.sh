@@ -322,6 +322,25 @@ e2e_place() {
     PLACE_CELL=$((PLACE_W / ${LAYOUT[$1_cells]:-1}))
 }
 
+# e2e_expect_designed_strip: the strip where PROBE last saw it (175 wide) equals the software
+# render of the designed strip pixel for pixel, outside the labels' row (the font there is
+# Wine's).
+e2e_expect_designed_strip() {
+    session_shot "$E2E_OUT/strip.png" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}"
+    # From the game line's corner to the strip's right edge, as high as the line.
+    e2e_place $E2E_GAME_LINE
+    local labels="rectangle $PLACE_X,$PLACE_Y $((PROBE[width] - 1)),$((PLACE_Y + PLACE_H - 1))"
+    convert "$E2E_OUT/strip.png" -fill black -draw "$labels" "$E2E_OUT/strip-masked.png"
+    convert "$E2E_DIR/../form/golden/designed-175.png" -fill black -draw "$labels" \
+        "$E2E_OUT/render-masked.png"
+    local differing
+    differing=$(compare -metric AE "$E2E_OUT/strip-masked.png" "$E2E_OUT/render-masked.png" \
+        "$E2E_OUT/difference.png" 2>&1) || true
+    [ "$differing" = 0 ] ||
+        session_fail "$differing pixels differ from the software render (see $E2E_OUT)"
+    echo "ok: frames, band and button equal the software render"
+}
+
 # The components the journeys use: the corner button that opens the menu, the game line and
 # the real-time line, the band behind them.
 E2E_BUTTON=PanelX E2E_GAME_LINE=Label_VTime E2E_REAL_LINE=Label_RTime E2E_BAND=Image_BG
