@@ -175,6 +175,18 @@ void TFormVT555::FormDestroy(TObject*) {
                            texts::kWindowCaption.cp932);
 }
 
+// Windows moves windows off a removed monitor, but not always a topmost tool window whose
+// monitor merely shrank; one left outside could not be dragged back. One already inside is
+// not touched.
+void TFormVT555::DisplayChanged() {
+    const Point standing{Left(), Top()};
+    Point kept = standing;
+    PositionChanging(kept);
+    if (!(kept == standing)) {
+        SetPosition(kept.x, kept.y);
+    }
+}
+
 // Without this the icon would be gone until the next start.
 void TFormVT555::TaskbarCreated() {
     ProcessTrayModule().ReAddShownIcons();

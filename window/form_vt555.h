@@ -81,6 +81,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     // Keeps the strip on the monitor it is moved to.
     void PositionChanging(Point& proposed) override;
     void TaskbarCreated() override;
+    // A strip left off every monitor by the change is brought back onto its nearest one.
+    void DisplayChanged() override;
     // The strip is dragged by any point; the button is a window of its own.
     bool DragsByAnyPoint() const override { return true; }
 

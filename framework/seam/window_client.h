@@ -32,6 +32,9 @@ class WindowClient {
     // The taskbar was made anew (the shell restarted): icons must be added again. Top-level
     // windows hear it.
     virtual void TaskbarCreated() {}
+    // The displays changed (a monitor added or removed, a resolution changed): where the
+    // window stands may now lie off every monitor. Top-level windows hear it.
+    virtual void DisplayChanged() {}
 };
 
 }  // namespace vc

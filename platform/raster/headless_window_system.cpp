@@ -1,6 +1,7 @@
 #include "platform/raster/headless_window_system.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 
 namespace vc {
@@ -10,6 +11,7 @@ HeadlessWindow::~HeadlessWindow() {
 }
 
 void HeadlessWindow::SystemPlaces(Point topLeft, Size size) {
+    ++placements_;
     if (parent_ == nullptr) {
         client_.PositionChanging(topLeft);
     }
@@ -54,6 +56,42 @@ std::unique_ptr<TimerHandle> HeadlessWindowSystem::StartTimer(int intervalMs,
     const int id = nextTimer_++;
     timers_[id] = Timer{intervalMs, std::move(tick)};
     return std::make_unique<Handle>(timers_, id);
+}
+
+namespace {
+
+std::int64_t Overlap(const Rect& a, const Rect& b) {
+    const std::int64_t w = std::int64_t{std::min(a.right, b.right)} - std::max(a.left, b.left);
+    const std::int64_t h = std::int64_t{std::min(a.bottom, b.bottom)} - std::max(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+// The gap between the rectangles along one axis; 0 where they overlap on it.
+std::int64_t Gap(int aFrom, int aTo, int bFrom, int bTo) {
+    return std::max<std::int64_t>({0, std::int64_t{bFrom} - aTo, std::int64_t{aFrom} - bTo});
+}
+
+std::int64_t SquaredDistance(const Rect& a, const Rect& b) {
+    const std::int64_t dx = Gap(a.left, a.right, b.left, b.right);
+    const std::int64_t dy = Gap(a.top, a.bottom, b.top, b.bottom);
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+// As Windows picks a monitor for a rectangle, the nearest where it overlaps none.
+Rect HeadlessWindowSystem::MonitorRectNear(const Rect& area) const {
+    const Rect* best = &monitors.front();
+    for (const Rect& monitor : monitors) {
+        const std::int64_t overlap = Overlap(monitor, area);
+        const std::int64_t bestOverlap = Overlap(*best, area);
+        if (overlap > bestOverlap ||
+            (overlap == 0 && bestOverlap == 0 &&
+             SquaredDistance(monitor, area) < SquaredDistance(*best, area))) {
+            best = &monitor;
+        }
+    }
+    return *best;
 }
 
 void HeadlessWindowSystem::FireTimers(int intervalMs) {

@@ -39,6 +39,11 @@ class HeadlessWindow final : public NativeWindow {
         SystemPlaces(topLeft, Size{bounds_.Width(), bounds_.Height()});
     }
     void SystemPlaces(Point topLeft, Size size);
+    // The system tells a top-level window that the displays changed (set the window
+    // system's monitors first).
+    void DisplaysChange() { client_.DisplayChanged(); }
+    // How often the window was placed, by the program or the system.
+    int Placements() const { return placements_; }
 
     WindowClient& Client() const { return client_; }
     HeadlessWindow* Parent() const { return parent_; }
@@ -51,6 +56,7 @@ class HeadlessWindow final : public NativeWindow {
   private:
     HeadlessWindowSystem& system_;
     WindowClient& client_;
+    int placements_ = 0;
     Rect bounds_;
     HeadlessWindow* parent_;
     std::string caption_;
@@ -73,7 +79,8 @@ class HeadlessWindowSystem : public WindowSystem {
                                               NativeWindow& parent, const Rect& bounds) override;
     std::unique_ptr<TimerHandle> StartTimer(int intervalMs, std::function<void()> tick) override;
     const TextMetrics& Metrics() const override { return metrics_; }
-    Rect MonitorRectNear(const Rect&) const override { return desktop; }
+    // The monitor the area overlaps most, or else the one nearest to it; the first on a tie.
+    Rect MonitorRectNear(const Rect& area) const override;
     Rgb ResolveColor(TColor colour) const override { return DefaultSystemColor(colour); }
     bool DoubleByteCodePage() const override { return doubleByteCodePage; }
     int TrackPopupMenu(const std::vector<MenuEntry>&, Point) override { return -1; }
@@ -96,7 +103,8 @@ class HeadlessWindowSystem : public WindowSystem {
     void Forget(const HeadlessWindow& window);
 
     static constexpr std::uintptr_t kIcon = 0x1C0;
-    Rect desktop{0, 0, 1920, 1080};
+    // The primary first.
+    std::vector<Rect> monitors{Rect{0, 0, 1920, 1080}};
     // The Japanese system the captions are written for.
     bool doubleByteCodePage = true;
 

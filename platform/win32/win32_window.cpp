@@ -224,6 +224,11 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // every place the system gives it.
             client_.BoundsChanged(Bounds());
             break;  // DefWindowProc still sends WM_MOVE and WM_SIZE
+        case WM_DISPLAYCHANGE:
+            if (topLevel_) {
+                client_.DisplayChanged();
+            }
+            break;
         case WM_CLOSE:
             if (topLevel_) {
                 PostQuitMessage(0);

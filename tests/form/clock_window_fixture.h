@@ -59,8 +59,9 @@ class ClockWindowInFolder : public testing::Test {
         text << in.rdbuf();
         return text.str();
     }
-    std::unique_ptr<ScriptedStrip> Start(SystemTime at = Local(3, 1, 0, 0, 0)) {
-        return std::make_unique<ScriptedStrip>(at, program, documents);
+    std::unique_ptr<ScriptedStrip> Start(SystemTime at = Local(3, 1, 0, 0, 0),
+                                         std::vector<Rect> monitors = kOneMonitor) {
+        return std::make_unique<ScriptedStrip>(at, program, documents, std::move(monitors));
     }
     // What the exit command does first; errors reach the error box.
     static void Save(ScriptedStrip& strip) {

@@ -68,10 +68,90 @@ TEST_F(ClockWindowPlacement, ASystemMoveIsKeptOnTheMonitorAndReported) {
     EXPECT_EQ(StripAt(), (Point{1920 - 175, 1080 - 38}));
     EXPECT_EQ((Point{Form().Left(), Form().Top()}), StripAt());
     // A display change: the strip now stands on a monitor left of the first one.
-    System().desktop = Rect{-1280, -100, 0, 924};
+    System().monitors = {Rect{-1280, -100, 0, 924}};
     strip->Window().SystemMoves(Point{-2000, 0});
     EXPECT_EQ(StripAt(), (Point{-1280, 0}));
     EXPECT_EQ(Form().Left(), -1280);
+}
+
+// Three monitors: the primary, a shorter one to its right (the desktop below it lies on no
+// monitor) and a taller one to its left, reaching above the primary.
+const std::vector<Rect> kThreeMonitors{Rect{0, 0, 1920, 1080}, Rect{1920, 0, 3200, 720},
+                                       Rect{-1280, -200, 0, 824}};
+
+TEST_F(ClockWindowPlacement, TheStripLivesWhollyOnWhicheverMonitorItIsMovedTo) {
+    System().monitors = kThreeMonitors;
+    const struct {
+        const char* what;
+        Point movedTo;
+        Point kept;
+    } cases[] = {
+        {"inside the right monitor", {2000, 100}, {2000, 100}},
+        {"half past the right monitor's right edge", {3100, 100}, {3200 - 175, 100}},
+        {"half past its bottom", {2000, 700}, {2000, 720 - 38}},
+        {"in the hole below it, nearer to it", {2000, 750}, {2000, 720 - 38}},
+        {"in the hole, nearer to the primary", {2000, 900}, {1920 - 175, 900}},
+        {"across the primary's right edge, mostly on it", {1800, 300}, {1920 - 175, 300}},
+        {"across it, mostly on the right monitor", {1850, 300}, {1920, 300}},
+        {"above the left monitor", {-1000, -500}, {-1000, -200}},
+        {"below the left monitor", {-1400, 900}, {-1280, 824 - 38}},
+    };
+    for (const auto& c : cases) {
+        strip->Window().SystemMoves(c.movedTo);
+        EXPECT_EQ(StripAt(), c.kept) << c.what;
+    }
+    Choose(Form().Popup_Exit);
+    EXPECT_NE(ReadSettings().find("XPos=-1280\r\nYPos=786\r\n"), std::string::npos);
+}
+
+TEST_F(ClockWindowPlacement, AStoredPlaceOnAnyMonitorIsKeptAndOneOffEveryMonitorIsNot) {
+    strip.reset();
+    const struct {
+        const char* stored;
+        std::vector<Rect> monitors;
+        Point at;
+    } cases[] = {
+        {"XPos=2500\r\nYPos=100", kThreeMonitors, {2500, 100}},
+        {"XPos=2500\r\nYPos=750", kThreeMonitors, {2500, 720 - 38}},
+        {"XPos=-1280\r\nYPos=-200", kThreeMonitors, {-1280, -200}},
+        // The monitor is gone; at start the window is as wide as its layout, 350.
+        {"XPos=2500\r\nYPos=100", kOneMonitor, {1920 - 350, 100}},
+    };
+    for (const auto& c : cases) {
+        WriteSettings(std::string("[VeltriaTime]\r\n") + c.stored + "\r\n");
+        strip = Start(test::Local(3, 1, 0, 0, 0), c.monitors);
+        EXPECT_EQ(StripAt(), c.at) << c.stored << " on " << c.monitors.size() << " monitors";
+        Choose(Form().Popup_Exit);
+        EXPECT_NE(ReadSettings().find("XPos=" + std::to_string(c.at.x) +
+                                      "\r\nYPos=" + std::to_string(c.at.y) + "\r\n"),
+                  std::string::npos)
+            << "stored where it stands";
+        strip.reset();
+    }
+}
+
+// A resolution goes down, then the right monitor is unplugged: Windows leaves the topmost
+// strip where it was; the display-change notice brings it back onto a monitor.
+TEST_F(ClockWindowPlacement, AfterADisplayChangeTheStripIsBackOnAMonitorOrLeftWhereItStands) {
+    System().monitors = kThreeMonitors;
+    strip->Window().SystemMoves(Point{2500, 600});
+    ASSERT_EQ(StripAt(), (Point{2500, 600}));
+
+    System().monitors = {kThreeMonitors[0], Rect{1920, 0, 2560, 600}, kThreeMonitors[2]};
+    strip->Window().DisplaysChange();
+    EXPECT_EQ(StripAt(), (Point{2560 - 175, 600 - 38})) << "inside the shrunk monitor";
+
+    const int placements = strip->Window().Placements();
+    System().monitors = {kThreeMonitors[0], Rect{1920, 0, 2560, 600}};
+    strip->Window().DisplaysChange();
+    EXPECT_EQ(StripAt(), (Point{2560 - 175, 600 - 38}));
+    EXPECT_EQ(strip->Window().Placements(), placements) << "inside already: not moved again";
+
+    System().monitors = {kThreeMonitors[0]};
+    strip->Window().DisplaysChange();
+    EXPECT_EQ(StripAt(), (Point{1920 - 175, 600 - 38})) << "onto the primary";
+    Choose(Form().Popup_Exit);
+    EXPECT_NE(ReadSettings().find("XPos=1745\r\nYPos=562\r\n"), std::string::npos);
 }
 
 // Any position the integer rule accepts lands on the desktop, with no arithmetic that
@@ -100,7 +180,7 @@ TEST_F(ClockWindowPlacement, PositionsAtTheIntegerLimitsLandOnTheDesktop) {
         Point to;
         Point at;
     };
-    System().desktop = Rect{-1280, -100, 0, 924};
+    System().monitors = {Rect{-1280, -100, 0, 924}};
     for (const Move& m :
          {Move{{INT_MAX, INT_MAX}, {-175, 924 - 38}}, Move{{INT_MIN, INT_MIN}, {-1280, -100}},
           Move{{INT_MAX - 174, INT_MIN + 1}, {-175, -100}}}) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/vlttime/strip_render.h"
 #include "tests/support/scripted_window_system.h"
@@ -8,15 +10,24 @@
 namespace vc {
 
 struct ScriptedSystemHolder {
+    explicit ScriptedSystemHolder(std::vector<Rect> monitors) {
+        scriptedSystem.monitors = std::move(monitors);
+    }
     ScriptedWindowSystem scriptedSystem;
 };
+
+// One monitor of 1920 x 1080.
+inline const std::vector<Rect> kOneMonitor{Rect{0, 0, 1920, 1080}};
 
 // The clock window as the program builds it, on the scripted desktop.
 class ScriptedStrip : private ScriptedSystemHolder, public HeadlessStrip {
   public:
+    // The monitors are there before the strip starts.
     explicit ScriptedStrip(const SystemTime& start, const std::string& programPath = kNoProgram,
-                           std::optional<std::string> documentsFolder = std::nullopt)
-        : HeadlessStrip(scriptedSystem, start, programPath, std::move(documentsFolder)) {}
+                           std::optional<std::string> documentsFolder = std::nullopt,
+                           std::vector<Rect> monitors = kOneMonitor)
+        : ScriptedSystemHolder(std::move(monitors)),
+          HeadlessStrip(scriptedSystem, start, programPath, std::move(documentsFolder)) {}
 
     ScriptedWindowSystem& System() { return scriptedSystem; }
     // What the menu does when the user picks `item`: its click, through the dispatch.
