@@ -5,7 +5,6 @@
 # start without any [Alert] key draws the strip as designed and never blinks.
 source "$(dirname "$0")/lib.sh"
 
-E2E_BALLOON=$(dirname "$VC_PROBE")/balloon.exe
 golden=$E2E_DIR/../form/golden
 
 # The game's 12:00 comes at 04:30:24 local time on this day.
@@ -66,15 +65,9 @@ convert "$golden/look-down.png" -crop "${PLACE_W}x${PLACE_H}+${PLACE_X}+${PLACE_
     "$E2E_OUT/ref-down.png"
 
 # Told at start, inside the lead: the seconds left depend on how long the start took.
-declare -gA BALLOON
 balloon_read() {
-    local output line
-    BALLOON=()
-    output=$(wine "$E2E_BALLOON" 2>/dev/null | tr -d '\r') || return 1
-    while IFS= read -r line; do
-        BALLOON[${line%%=*}]=${line#*=}
-    done <<<"$output"
-    [[ "${BALLOON[text_0]:-}" =~ ^実時間であと約[0-9]+秒でゲーム内は12:00になります。$ ]]
+    e2e_balloon &&
+        [[ "${BALLOON[text_0]:-}" =~ ^実時間であと約[0-9]+秒でゲーム内は12:00になります。$ ]]
 }
 e2e_wait_until 20 "no alarm balloon (last: '${BALLOON[text_0]:-none}')" balloon_read
 echo "ok: balloon text = ${BALLOON[text_0]}"

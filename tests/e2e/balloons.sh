@@ -5,17 +5,6 @@
 # folder. The balloons are read back from the shell's tooltip window.
 source "$(dirname "$0")/lib.sh"
 
-E2E_BALLOON=$(dirname "$VC_PROBE")/balloon.exe
-declare -gA BALLOON
-# e2e_balloon: fills BALLOON (title_0, text_0, rect_0) from the balloon shown.
-e2e_balloon() {
-    local output line
-    BALLOON=()
-    output=$(wine "$E2E_BALLOON" 2>/dev/null | tr -d '\r') || return 1
-    while IFS= read -r line; do
-        BALLOON[${line%%=*}]=${line#*=}
-    done <<<"$output"
-}
 # wait_balloon TITLE TEXT: waits (20 s at most) for a balloon with that text, then checks its
 # title where the system tells it (Wine's tooltip does not: the pictures show it).
 wait_balloon() {

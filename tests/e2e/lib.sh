@@ -341,6 +341,19 @@ e2e_expect_designed_strip() {
     echo "ok: frames, band and button equal the software render"
 }
 
+# e2e_balloon: fills BALLOON (title_0, text_0, rect_0) from the balloon shown, as balloon.exe
+# reads it from the shell's tooltip window.
+E2E_BALLOON=$(dirname "$VC_PROBE")/balloon.exe
+declare -gA BALLOON
+e2e_balloon() {
+    local output line
+    BALLOON=()
+    output=$(wine "$E2E_BALLOON" 2>/dev/null | tr -d '\r') || return 1
+    while IFS= read -r line; do
+        BALLOON[${line%%=*}]=${line#*=}
+    done <<<"$output"
+}
+
 # The components the journeys use: the corner button that opens the menu, the game line and
 # the real-time line, the band behind them.
 E2E_BUTTON=PanelX E2E_GAME_LINE=Label_VTime E2E_REAL_LINE=Label_RTime E2E_BAND=Image_BG
