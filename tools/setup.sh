@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nasm
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev libpng-dev libfreetype-dev
-  wine wine64 xvfb xdotool x11-utils libfaketime imagemagick
+  wine wine64 xvfb xserver-xephyr xdotool x11-utils libfaketime imagemagick
   xfonts-shinonome fonts-ipafont-gothic
   dpkg-dev libc-bin locales procps zip unzip osslsigncode openssl
 )

@@ -31,23 +31,82 @@ session_cleanup() {
     for pid in "${SESSION_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
-    [ -z "${SESSION_XVFB:-}" ] || { kill "$SESSION_XVFB" 2>/dev/null || true; wait "$SESSION_XVFB" 2>/dev/null || true; }
+    session_end_servers
+}
+
+# The X servers, the nested one before its host.
+session_end_servers() {
+    local pid
+    for pid in ${SESSION_XEPHYR:-} ${SESSION_XVFB:-}; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    SESSION_XEPHYR= SESSION_XVFB=
 }
 trap session_cleanup EXIT
 # Signals end the script through its exit, so that the cleanup runs.
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# A private virtual display; Xvfb picks a free number itself.
+# session_start_display [WxH...]: a private virtual display; the servers pick free numbers
+# themselves. Without sizes, one 1024x768 monitor (Xvfb). With sizes, one monitor each, side
+# by side from the left, their tops at 0, the first the primary: a nested Xephyr, shown on a
+# hidden Xvfb. Several monitors reach Wine through Xinerama, with RandR off (with it on, Wine
+# would see only the first) and a fixed size; a single one keeps RandR, whose modes let a
+# program change the display's size (ChangeDisplaySettings).
 session_start_display() {
-    local fifo="$SESSION_OUT/displayfd"
+    local fifo="$SESSION_OUT/displayfd" number size width=1024 height=768 screens=()
+    if [ $# -gt 0 ]; then
+        width=0 height=0
+    fi
+    for size in "$@"; do
+        [[ $size =~ ^([0-9]+)x([0-9]+)$ ]] || session_fail "not a monitor size: $size"
+        width=$((width + BASH_REMATCH[1]))
+        height=$((height > BASH_REMATCH[2] ? height : BASH_REMATCH[2]))
+        screens+=(-screen "$size")
+    done
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$SESSION_OUT/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$fifo" \
+        >"$SESSION_OUT/xvfb.log" 2>&1 &
     SESSION_XVFB=$!
-    local number
     read -r -t 20 number <"$fifo" || session_fail "Xvfb did not start (see $SESSION_OUT/xvfb.log)"
     export DISPLAY=":$number"
+    [ $# -gt 0 ] || return 0
+    [ $# = 1 ] || screens+=(+xinerama -extension RANDR)
+    # A pipe of its own: the read could open the first while Xvfb still held it, and Xvfb's
+    # closing it then would end the read before Xephyr wrote.
+    fifo="$SESSION_OUT/displayfd-nested"
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    # -noreset: a server left without clients starts afresh, the pointer back at the centre
+    # of the first monitor, as xdotool (a client only while it runs) would find it each time.
+    Xephyr -displayfd 3 -noreset "${screens[@]}" -nolisten tcp 3>"$fifo" \
+        >"$SESSION_OUT/xephyr.log" 2>&1 &
+    SESSION_XEPHYR=$!
+    read -r -t 20 number <"$fifo" ||
+        session_fail "Xephyr did not start (see $SESSION_OUT/xephyr.log)"
+    export DISPLAY=":$number"
+}
+
+# session_stop_display: the programs the session started end, the prefix's server with them
+# when the session made the prefix (its programs would keep the display they started on),
+# then the display; session_start_display may start another, as when a monitor was taken
+# away between two runs.
+session_stop_display() {
+    [ "${SESSION_OWNS_PREFIX:-0}" = 1 ] ||
+        session_fail "only a session that made its prefix changes display"
+    local pid
+    for pid in "${SESSION_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    for pid in "${SESSION_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    SESSION_PIDS=()
+    session_end_servers
 }
 
 # session_start_clock ["YYYY-MM-DD hh:mm:ss"]: with a time, the clock starts at that local

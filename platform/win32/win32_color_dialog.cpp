@@ -10,13 +10,15 @@ namespace {
 
 // Centres the dialog horizontally on the monitor of the active window (else of the window
 // passed in lCustData) with its top at a third of the free height; nothing else about it
-// changes.
+// changes. A hidden active window does not count: the menu that opened the dialog brings
+// the hidden application window, at 0,0, to the front, maybe on another monitor than the
+// clock's.
 UINT_PTR CALLBACK CentreOnInit(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
         return 0;
     }
     HWND active = GetActiveWindow();
-    if (active == nullptr) {
+    if (active == nullptr || !IsWindowVisible(active)) {
         active = reinterpret_cast<HWND>(reinterpret_cast<const CHOOSECOLORA*>(lParam)->lCustData);
     }
     MONITORINFO monitor{};

@@ -1,7 +1,7 @@
 // Asks Windows what the journeys cannot see from X: windows by class alone, a dialog's
 // texts, child windows, the foreground, the documents folder, where a window's painted components
-// lie; posts a message on request, or waits until a window's thread has answered one; starts a
-// program on another desktop.
+// lie, the monitors; posts a message, moves a window or changes the display's size on request,
+// or waits until a window's thread has answered one; starts a program on another desktop.
 // Prints key=value lines (texts as UTF-8); exits 1 when the window asked about is missing.
 #include <fcntl.h>
 #include <io.h>
@@ -590,6 +590,58 @@ int Click(char** argv) {
     return done ? 0 : 1;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
+    auto& number = *reinterpret_cast<int*>(context);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& m = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    Say("monitor_%d=%ldx%ld+%ld+%ld\nmonitor_%d_work=%ldx%ld+%ld+%ld\nmonitor_%d_primary=%d\n",
+        number, m.right - m.left, m.bottom - m.top, m.left, m.top, number, w.right - w.left,
+        w.bottom - w.top, w.left, w.top, number, (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    ++number;
+    return TRUE;
+}
+
+// monitors: each monitor as monitor_N=WxH+X+Y (and _work, _primary), in the system's order,
+// count, and the virtual screen as desktop=WxH+X+Y.
+int Monitors() {
+    int count = 0;
+    EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, reinterpret_cast<LPARAM>(&count));
+    Say("count=%d\ndesktop=%dx%d+%d+%d\n", count, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+        GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_XVIRTUALSCREEN),
+        GetSystemMetrics(SM_YVIRTUALSCREEN));
+    return count > 0 ? 0 : 1;
+}
+
+// move HWND X Y: the system moves the window's corner there, as a window manager or another
+// program does, without the window asking; left and top are where it then stands.
+int Move(char** argv) {
+    HWND window = ParseHandle(argv[2]);
+    const BOOL moved = SetWindowPos(window, nullptr, std::strtol(argv[3], nullptr, 10),
+                                    std::strtol(argv[4], nullptr, 10), 0, 0,
+                                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    Say("moved=%d\nleft=%ld\ntop=%ld\n", moved ? 1 : 0, outer.left, outer.top);
+    return moved ? 0 : 1;
+}
+
+// display-mode WIDTH HEIGHT: the primary display is asked to take that size, as a game
+// switching to full screen does; changed=1 when the system took it, else result= is the
+// refusal (DISP_CHANGE_*). Every top-level window then hears WM_DISPLAYCHANGE.
+int DisplayMode(char** argv) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = std::strtoul(argv[2], nullptr, 10);
+    mode.dmPelsHeight = std::strtoul(argv[3], nullptr, 10);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    Say("changed=%d\nresult=%ld\n", result == DISP_CHANGE_SUCCESSFUL ? 1 : 0, result);
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 // on-desktop DESKTOP PROGRAM [ARGS...]: the program (a Unix path) runs on that desktop
 // (WINSTATION\DESKTOP) with this program's standard handles; the answer is its exit status.
 // A Windows program's desktop is its parent's to choose. No argument may hold a quote or end
@@ -630,7 +682,8 @@ int Usage() {
                  "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
                  "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
                  "shell-restart HWND ID | dos-path UNIX_PATH | tray-icons | click HWND | "
-                 "layout CLASS TITLE | wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
+                 "layout CLASS TITLE | monitors | move HWND X Y | display-mode WIDTH HEIGHT | "
+                 "wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
                  "(commands joined by +: in turn) | serve | "
                  "on-desktop DESKTOP PROGRAM [ARGS...]\n");
     return 2;
@@ -694,6 +747,15 @@ int Run(int argc, char** argv) {
     }
     if (command == "click" && argc == 3) {
         return Click(argv);
+    }
+    if (command == "monitors" && argc == 2) {
+        return Monitors();
+    }
+    if (command == "move" && argc == 5) {
+        return Move(argv);
+    }
+    if (command == "display-mode" && argc == 4) {
+        return DisplayMode(argv);
     }
     return Usage();
 }
