@@ -53,6 +53,27 @@ std::string TakeWidth(std::string_view value, RenderOptions& options) {
     return "not a strip width";
 }
 
+// The display scales Windows offers, in per cent.
+constexpr std::array kScales{100, 125, 150, 175, 200, 225, 250, 300, 350, 400, 450, 500};
+
+std::string TakeScale(std::string_view value, RenderOptions& options) {
+    for (const int scale : kScales) {
+        if (value == std::to_string(scale)) {
+            options.dpi = scale * kDesignDpi / 100;
+            return {};
+        }
+    }
+    return "not a display scale";
+}
+
+std::string ScalesExpected() {
+    std::string expected;
+    for (const int scale : kScales) {
+        expected += (expected.empty() ? "" : ", ") + std::to_string(scale);
+    }
+    return expected;
+}
+
 std::string TakeLook(std::string_view value, RenderOptions& options) {
     for (const auto& [name, look] : kLooks) {
         if (value == name) {
@@ -78,8 +99,8 @@ struct ValueOption {
     std::string (*take)(std::string_view value, RenderOptions& options);
 };
 
-const std::array<ValueOption, 5>& ValueOptions() {
-    static const std::array<ValueOption, 5> options{{
+const std::array<ValueOption, 6>& ValueOptions() {
+    static const std::array<ValueOption, 6> options{{
         {"--out", "a PNG file path", "output file", TakeOut},
         {"--at", Quoted(kLocalTimeForm), "time", TakeAt},
         {"--width", std::to_string(kNarrowWidth) + " or " + std::to_string(kWideWidth), "width",
@@ -89,6 +110,7 @@ const std::array<ValueOption, 5>& ValueOptions() {
              std::string(kLooks[2].first),
          "look", TakeLook},
         {"--settings", "an INI file path", "settings file", TakeSettings},
+        {"--scale", "a display scale in per cent: " + ScalesExpected(), "scale", TakeScale},
     }};
     return options;
 }
@@ -219,6 +241,7 @@ int RunRender(std::span<const std::string_view> args, const Environment& env) {
     picture.width = options.width.value_or(picture.width);
     picture.hour24 = options.hour24.value_or(picture.hour24);
     picture.look = options.look.value_or(picture.look);
+    picture.dpi = options.dpi.value_or(picture.dpi);
 
     const Bitmap strip = RenderStrip(picture);
     const std::string& path = *options.out;
@@ -247,7 +270,7 @@ Options:
               `vlttime --at`.
   --width 175|350, --width=175|350
               The strip's width: 175 (the default) shows the game line, 350 also the
-              real line. The strip is always 38 pixels high.
+              real line. The strip is 38 high (at 100 %).
   --12h       12-hour form (am/pm) for the game and real lines; the default is 24-hour.
   --look normal|over|down, --look=normal|over|down
               The button at the left: as at rest (normal, the default), under the mouse
@@ -256,6 +279,10 @@ Options:
               Draw the strip with the clock's settings from this file: text and band
               colours, day/night band, the width (real time shown) and the hour form;
               the options above still win.
+  --scale PERCENT, --scale=PERCENT
+              Draw the strip as a monitor at this display scale shows it (100, the
+              default; 125, 150, 175, 200 ... 500): its size, places and pictures
+              scaled, texts at the scaled height. 175 x 38 at 100 % is 263 x 57 at 150 %.
   -h, --help  Print this help and exit.
 
 Options come in any order, each at most once. A value that starts with '-' needs the

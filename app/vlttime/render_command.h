@@ -22,6 +22,7 @@ struct RenderOptions {
     std::optional<int> width;
     std::optional<bool> hour24;
     std::optional<ButtonLook> look;
+    std::optional<int> dpi;
     std::optional<std::string> settings;
 
     friend bool operator==(const RenderOptions&, const RenderOptions&) = default;

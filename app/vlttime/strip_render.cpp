@@ -23,6 +23,7 @@ Bitmap RenderStrip(const StripPicture& picture) {
     EmptyDesktop desktop;
     NoNotificationArea tray;
     HeadlessWindowSystem system(BitmapFont::Shared(), desktop, tray);
+    system.dpi = picture.dpi;
     HeadlessStrip strip(system, picture.at, picture.programPath);
     TFormVT555& form = strip.Form();
     form.Popup_24Hour->SetChecked(picture.hour24);

@@ -42,6 +42,8 @@ struct StripPicture {
     int width = kNarrowWidth;
     bool hour24 = true;
     ButtonLook look = ButtonLook::Normal;
+    // Of the monitor, 96 at 100 %.
+    int dpi = kDesignDpi;
     // The clock's settings are read from beside this program path.
     std::string programPath = HeadlessStrip::kNoProgram;
 };

@@ -1,8 +1,10 @@
 #include "platform/raster/headless_window_system.h"
 
 #include <algorithm>
+
 #include <cstdint>
 #include <iostream>
+#include "framework/scaled_canvas.h"
 
 namespace vc {
 
@@ -120,13 +122,28 @@ HeadlessWindow* HeadlessWindowSystem::TopLevel(std::size_t index) const {
     return nullptr;
 }
 
+// At another DPI each window is drawn at its place and size in pixels, as the system places
+// a window of a per-monitor-aware program.
 Bitmap HeadlessWindowSystem::Render(const HeadlessWindow& window) const {
     const Rect bounds = window.Bounds();
-    Bitmap picture(bounds.Width(), bounds.Height());
-    SoftwareCanvas canvas(picture, font_);
-    window.Client().PaintWindow(canvas, Rect{0, 0, bounds.Width(), bounds.Height()});
+    const Size size = Scale().Px(Size{bounds.Width(), bounds.Height()});
+    Bitmap picture(size.width, size.height);
+    PaintAt(picture, window, Point{0, 0});
     RenderChildren(picture, window, Point{0, 0});
     return picture;
+}
+
+void HeadlessWindowSystem::PaintAt(Bitmap& target, const HeadlessWindow& window,
+                                   Point pixelOrigin) const {
+    const Rect bounds = window.Bounds();
+    const Rect client{0, 0, bounds.Width(), bounds.Height()};
+    SoftwareCanvas pixels(target, font_, pixelOrigin);
+    if (Scale().IsDesign()) {
+        window.Client().PaintWindow(pixels, client);
+        return;
+    }
+    ScaledCanvas scaled(pixels, Scale(), pictures_);
+    window.Client().PaintWindow(scaled, client);
 }
 
 void HeadlessWindowSystem::RenderChildren(Bitmap& target, const HeadlessWindow& parent,
@@ -135,10 +152,9 @@ void HeadlessWindowSystem::RenderChildren(Bitmap& target, const HeadlessWindow& 
         if (child->Parent() != &parent || !child->Shown()) {
             continue;
         }
-        const Rect bounds = child->Bounds();
-        const Point at{origin.x + bounds.left, origin.y + bounds.top};
-        SoftwareCanvas canvas(target, font_, at);
-        child->Client().PaintWindow(canvas, Rect{0, 0, bounds.Width(), bounds.Height()});
+        const Point place = Scale().Px(Point{child->Bounds().left, child->Bounds().top});
+        const Point at{origin.x + place.x, origin.y + place.y};
+        PaintAt(target, *child, at);
         RenderChildren(target, *child, at);
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/scaled_canvas.h"
 #include "framework/seam/window_system.h"
 #include "platform/raster/bitmap_font.h"
 #include "platform/raster/software_canvas.h"
@@ -95,7 +96,7 @@ class HeadlessWindowSystem : public WindowSystem {
     NotificationArea& Notifications() override { return tray_; }
 
     // The client area of a top-level window as the screen would show it: the window's own
-    // drawing with its child windows on top.
+    // drawing with its child windows on top, in pixels of a screen of `dpi`.
     Bitmap Render(const HeadlessWindow& window) const;
     HeadlessWindow* TopLevel(std::size_t index) const;
     // Runs every timer whose interval is `intervalMs`, once.
@@ -105,6 +106,8 @@ class HeadlessWindowSystem : public WindowSystem {
     static constexpr std::uintptr_t kIcon = 0x1C0;
     // The primary first.
     std::vector<Rect> monitors{Rect{0, 0, 1920, 1080}};
+    // Of the screen the windows are drawn for.
+    int dpi = kDesignDpi;
     // The Japanese system the captions are written for.
     bool doubleByteCodePage = true;
 
@@ -115,6 +118,10 @@ class HeadlessWindowSystem : public WindowSystem {
     };
     class Handle;
     void RenderChildren(Bitmap& target, const HeadlessWindow& parent, Point origin) const;
+    void PaintAt(Bitmap& target, const HeadlessWindow& window, Point pixelOrigin) const;
+    DpiScale Scale() const { return DpiScale(dpi); }
+
+    mutable ScaledPictures pictures_;
 
     const BitmapFont& font_;
     BitmapTextMetrics metrics_;

@@ -8,7 +8,9 @@ namespace vc {
 // The colours Windows shows for system colours by default, for drawing without Windows.
 Rgb DefaultSystemColor(TColor colour);
 
-// Draws into a picture in memory, with the 12-dot bitmap font.
+// Draws into a picture in memory, with the 12-dot bitmap font; text asked for at another
+// pixel height is that font's drawing with each dot repeated to the height (a stand-in for
+// the outline fonts Windows scales).
 class SoftwareCanvas final : public Canvas {
   public:
     SoftwareCanvas(Bitmap& target, const BitmapFont& font, Point origin = {})
@@ -20,6 +22,8 @@ class SoftwareCanvas final : public Canvas {
                   int underline) override;
 
   private:
+    void DrawTextAtHeight(Point origin, std::string_view cp932, Rgb colour, int height,
+                          const Rect& clip, int underline);
     Rect ToTarget(const Rect& r) const { return Offset(r, origin_.x, origin_.y); }
 
     Bitmap& target_;

@@ -34,6 +34,34 @@ TEST_F(StripPicture, DesignedLookAtBothWidths) {
     ExpectGolden(strip.Render(), "designed-350");
 }
 
+// At a display scale the strip is drawn at the scaled size, its places scaled, its pictures
+// scaled once with the filter and its texts at the scaled height; at 100 % it is the designed
+// picture.
+TEST_F(StripPicture, AtEachDisplayScale) {
+    const struct {
+        int percent;
+        Size narrow;
+        Size wide;
+    } scales[] = {
+        {100, {175, 38}, {350, 38}},
+        {125, {219, 48}, {438, 48}},
+        {150, {263, 57}, {525, 57}},
+        {200, {350, 76}, {700, 76}},
+    };
+    for (const auto& s : scales) {
+        strip.System().dpi = s.percent * kDesignDpi / 100;
+        const std::string suffix = s.percent == 100 ? "" : "@" + std::to_string(s.percent);
+        Form().SetClientSize(kNarrowWidth, kStripHeight);
+        const Bitmap narrow = strip.Render();
+        EXPECT_EQ((Size{narrow.Width(), narrow.Height()}), s.narrow) << s.percent;
+        ExpectGolden(narrow, "designed-175" + suffix);
+        Form().SetClientSize(kWideWidth, kStripHeight);
+        const Bitmap wide = strip.Render();
+        EXPECT_EQ((Size{wide.Width(), wide.Height()}), s.wide) << s.percent;
+        ExpectGolden(wide, "designed-350" + suffix);
+    }
+}
+
 TEST_F(StripPicture, ColouredBandWithBothLines) {
     Form().SetClientSize(kWideWidth, kStripHeight);
     strip.Clock().Set(Local(3, 1, 0, 0, 5, 0, 0));

@@ -58,9 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                          o.look = ButtonLook::Over;
                      })},
         AcceptedCase{{"--look=down", "--settings=clock.ini", "--width=175", "--12h",
-                      "--at=2026-12-08 21:33:42.250", "--out", "b.png"},
+                      "--at=2026-12-08 21:33:42.250", "--out", "b.png", "--scale=150"},
                      With([](RenderOptions& o) {
                          o.out = "b.png";
+                         o.dpi = 144;
                          o.at = kDec8;
                          o.width = 175;
                          o.hour24 = false;
@@ -91,7 +92,7 @@ TEST_P(RejectedRenderOptions, NameTheArgumentAndWhatIsExpected) {
 
 constexpr const char* kUnknownJson =
     R"("--json": unknown option for render; expected one of --out, --at, --width, --look, )"
-    R"(--settings, --12h, -h, --help)";
+    R"(--settings, --scale, --12h, -h, --help)";
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, RejectedRenderOptions,
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{{"--out", "a.png", "--json"}, kUnknownJson},
         RejectedCase{{"--12h=yes", "--out", "a.png"},
                      R"("--12h=yes": unknown option for render; expected one of --out, --at, )"
-                     R"(--width, --look, --settings, --12h, -h, --help)"},
+                     R"(--width, --look, --settings, --scale, --12h, -h, --help)"},
         RejectedCase{{"--out", "a.png", "--width", "200"},
                      R"(--width "200": not a strip width; expected 175 or 350)"},
         RejectedCase{{"--width=0350", "--out", "a.png"},
@@ -114,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{{"--width", "--out", "a.png"}, "--width: missing value; expected 175 or 350"},
         RejectedCase{{"--out", "a.png", "--look"},
                      "--look: missing value; expected normal, over or down"},
+        RejectedCase{{"--out", "a.png", "--scale", "120"},
+                     "--scale \"120\": not a display scale; expected a display scale in per "
+                     "cent: 100, 125, 150, 175, 200, 225, 250, 300, 350, 400, 450, 500"},
         RejectedCase{{"--out", "a.png", "--settings"},
                      "--settings: missing value; expected an INI file path"},
         RejectedCase{{"--out", "a.png", "--at"},
@@ -178,24 +182,29 @@ TEST_P(RenderPicture, WritesTheStripAsTheClockShowsIt) {
     const Outcome outcome = Render(args);
     const StripPicture& shown = GetParam().shown;
     EXPECT_EQ(outcome.status, kExitOk);
-    EXPECT_EQ(outcome.out, "wrote " + path + " (" + std::to_string(shown.width) + "x38)\n");
+    const DpiScale scale(shown.dpi);
+    const Size size = scale.Px(Size{shown.width, kStripHeight});
+    EXPECT_EQ(outcome.out, "wrote " + path + " (" + std::to_string(size.width) + "x" +
+                               std::to_string(size.height) + ")\n");
     EXPECT_EQ(outcome.err, "");
     const Bitmap written = ReadPngFile(path);
-    EXPECT_EQ(written.Width(), shown.width);
-    EXPECT_EQ(written.Height(), 38);
+    EXPECT_EQ(written.Width(), size.width);
+    EXPECT_EQ(written.Height(), size.height);
     EXPECT_TRUE(written == RenderStrip(shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, RenderPicture,
-                         testing::Values(PictureCase{{}, StripPicture{.at = kNow}},
-                                         PictureCase{
-                                             {"--at", "2026-03-01 00:00:00", "--width", "350"},
-                                             StripPicture{.at = kMarch1, .width = kWideWidth}},
-                                         PictureCase{{"--12h", "--look=down", "--width=350"},
-                                                     StripPicture{.at = kNow,
-                                                                  .width = kWideWidth,
-                                                                  .hour24 = false,
-                                                                  .look = ButtonLook::Down}}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, RenderPicture,
+    testing::Values(PictureCase{{}, StripPicture{.at = kNow}},
+                    PictureCase{{"--at", "2026-03-01 00:00:00", "--width", "350"},
+                                StripPicture{.at = kMarch1, .width = kWideWidth}},
+                    PictureCase{{"--12h", "--look=down", "--width=350"},
+                                StripPicture{.at = kNow,
+                                             .width = kWideWidth,
+                                             .hour24 = false,
+                                             .look = ButtonLook::Down}},
+                    PictureCase{{"--scale", "125", "--width=350"},
+                                StripPicture{.at = kNow, .width = kWideWidth, .dpi = 120}}));
 
 TEST_F(RenderRun, ASettingsFileGivesColoursWidthAndHourFormAndOptionsStillWin) {
     const std::string settings = PathOf("VeltriaClock.ini");
@@ -310,8 +319,9 @@ TEST(RenderUsage, HelpListsEveryOptionAndTheMainHelpNamesRender) {
     const Outcome help = Render({"--help"});
     EXPECT_EQ(help.status, kExitOk);
     EXPECT_EQ(help.out, RenderUsageText());
-    for (const char* text : {"--out ", "--out=", "--at ", "--at=", "--width", "175|350", "--12h",
-                             "normal|over|down", "--settings", "-h, --help", "Exit status"}) {
+    for (const char* text :
+         {"--out ", "--out=", "--at ", "--at=", "--width", "175|350", "--12h", "normal|over|down",
+          "--settings", "--scale", "-h, --help", "Exit status"}) {
         EXPECT_NE(RenderUsageText().find(text), std::string_view::npos) << text;
     }
     for (const char* text : {"vlttime render --out FILE.png", "render --help", "--look"}) {

@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+
+#include "framework/geometry.h"
+
+namespace vc {
+
+// The layout, the program's places and the settings file count in units of a 96-DPI screen;
+// a monitor of another DPI shows each unit as DPI / 96 pixels.
+inline constexpr int kDesignDpi = 96;
+
+class DpiScale {
+  public:
+    constexpr DpiScale() = default;
+    constexpr explicit DpiScale(int dpi) : dpi_(dpi > 0 ? dpi : kDesignDpi) {}
+
+    constexpr int Dpi() const { return dpi_; }
+    constexpr bool IsDesign() const { return dpi_ == kDesignDpi; }
+
+    // Rounded to the nearest pixel, halves away from zero, as Windows' MulDiv does.
+    constexpr int Px(int units) const { return Rounded(std::int64_t{units} * dpi_, kDesignDpi); }
+    constexpr int Units(int px) const { return Rounded(std::int64_t{px} * kDesignDpi, dpi_); }
+    constexpr Point Px(Point p) const { return {Px(p.x), Px(p.y)}; }
+    constexpr Size Px(Size s) const { return {Px(s.width), Px(s.height)}; }
+    // Each edge on its own, so that neighbouring areas stay neighbours.
+    constexpr Rect Px(const Rect& r) const {
+        return {Px(r.left), Px(r.top), Px(r.right), Px(r.bottom)};
+    }
+    constexpr Point Units(Point p) const { return {Units(p.x), Units(p.y)}; }
+    constexpr Size Units(Size s) const { return {Units(s.width), Units(s.height)}; }
+    // The units an area of pixels touches, wholly.
+    constexpr Rect UnitsCovering(const Rect& r) const {
+        return {Floor(std::int64_t{r.left} * kDesignDpi, dpi_),
+                Floor(std::int64_t{r.top} * kDesignDpi, dpi_),
+                -Floor(-std::int64_t{r.right} * kDesignDpi, dpi_),
+                -Floor(-std::int64_t{r.bottom} * kDesignDpi, dpi_)};
+    }
+
+    friend constexpr bool operator==(const DpiScale&, const DpiScale&) = default;
+
+  private:
+    static constexpr int Rounded(std::int64_t value, int by) {
+        const std::int64_t half = by / 2;
+        return static_cast<int>(value >= 0 ? (value + half) / by : -((-value + half) / by));
+    }
+    static constexpr int Floor(std::int64_t value, int by) {
+        return static_cast<int>(value >= 0 ? value / by : -((-value + by - 1) / by));
+    }
+
+    int dpi_ = kDesignDpi;
+};
+
+}  // namespace vc
