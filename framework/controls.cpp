@@ -104,6 +104,16 @@ void TWinControl::CreateChildWindows() {
     }
 }
 
+void TWinControl::DpiChanged() {
+    for (TControl* control : controls_) {
+        if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Window()) {
+            const Rect& b = child->BoundsRect();
+            child->Window()->Place(Point{b.left, b.top}, Size{b.Width(), b.Height()});
+            child->DpiChanged();
+        }
+    }
+}
+
 void TWinControl::SetBounds(const Rect& bounds) {
     Place(Point{bounds.left, bounds.top}, Size{bounds.Width(), bounds.Height()});
 }

@@ -65,6 +65,7 @@ class TWinControl : public TControl, public WindowClient {
     // Makes the native windows of this control's windowed children.
     void CreateChildWindows();
     void SetBounds(const Rect& bounds) override;
+    void DpiChanged() override;
     // Once the window exists, its bounds are the ones the system reports.
     void Place(Point topLeft, Size size);
 

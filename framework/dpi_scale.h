@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "framework/geometry.h"
 
@@ -49,5 +50,35 @@ class DpiScale {
 
     int dpi_ = kDesignDpi;
 };
+
+// A monitor as the system reports it to a per-monitor-aware program: pixels, and its DPI.
+struct MonitorScale {
+    Rect pixels;
+    int dpi = kDesignDpi;
+
+    friend bool operator==(const MonitorScale&, const MonitorScale&) = default;
+};
+
+// The screen in units. Each monitor keeps its top-left corner and shows its size in units of
+// its own DPI (rounded down, so that a window within it in units is within it in pixels): on
+// one monitor at the screen's origin the units are the pixels divided by the scale, as
+// Windows shows the screen to a program unaware of DPI; with several, a place in units lies
+// on the monitor it was on, whatever their scales.
+Rect UnitsOf(const MonitorScale& monitor);
+// The monitor an area of units overlaps most, or else the nearest; the first on a tie.
+const MonitorScale& MonitorOfUnits(const std::vector<MonitorScale>& monitors, const Rect& units);
+// The same for an area of pixels.
+const MonitorScale& MonitorOfPixels(const std::vector<MonitorScale>& monitors, const Rect& pixels);
+// Where a window of units goes in pixels, and the DPI of its monitor there.
+struct PixelPlace {
+    Rect pixels;
+    int dpi = kDesignDpi;
+};
+// A window's place in units to pixels: its top-left through the monitor it lies on, its size
+// at that monitor's DPI. A window wholly inside its monitor in units stays wholly inside it
+// in pixels, whatever the rounding.
+PixelPlace UnitsToPixels(const std::vector<MonitorScale>& monitors, const Rect& units);
+// A window's place in pixels to units: its top-left through its monitor, its size at `dpi`.
+Rect PixelsToUnits(const std::vector<MonitorScale>& monitors, const Rect& pixels, int dpi);
 
 }  // namespace vc

@@ -46,6 +46,10 @@ inline int FarEdge(int start, int extent) {
                                                      std::numeric_limits<int>::max()));
 }
 
+inline Rect Inflate(const Rect& r, int by) {
+    return Rect{r.left - by, r.top - by, r.right + by, r.bottom + by};
+}
+
 inline Rect RectAt(int left, int top, int width, int height) {
     return Rect{left, top, FarEdge(left, width), FarEdge(top, height)};
 }

@@ -35,6 +35,9 @@ class WindowClient {
     // The displays changed (a monitor added or removed, a resolution changed): where the
     // window stands may now lie off every monitor. Top-level windows hear it.
     virtual void DisplayChanged() {}
+    // The window moved to a monitor of another DPI and was sized for it: its children are
+    // placed again at the new scale.
+    virtual void DpiChanged() {}
 };
 
 }  // namespace vc

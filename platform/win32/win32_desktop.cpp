@@ -12,14 +12,17 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_capture.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_window.h"
 
 namespace vc {
 
+// In units, as the windows are placed.
 Point Win32Desktop::CursorPos() const {
     POINT p{};
     GetCursorPos(&p);
-    return Point{p.x, p.y};
+    const Rect units = PixelsToUnits(ScreenMonitors(), RectAt(p.x, p.y, 1, 1), kDesignDpi);
+    return Point{units.left, units.top};
 }
 
 namespace {

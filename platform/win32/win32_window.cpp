@@ -6,11 +6,13 @@
 
 #include <optional>
 
+#include "framework/scaled_canvas.h"
 #include "platform/win32/application_icon.h"
 #include "platform/win32/error_policy.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace vc {
 namespace {
@@ -95,9 +97,10 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, true));
+    const Rect place = UnitsToPixels(ScreenMonitors(), bounds).pixels;
     window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
-                                    WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top,
-                                    bounds.Width(), bounds.Height(), owner, nullptr, instance,
+                                    WS_POPUP | WS_CLIPCHILDREN, place.left, place.top,
+                                    place.Width(), place.Height(), owner, nullptr, instance,
                                     window.get()));
     AcceptFromTheShell(window->handle_, TaskbarCreatedMessage());
     return window;
@@ -111,8 +114,9 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(HINSTANCE instance, HWND p
     const std::wstring name = Cp932ToWide(className);
     RegisterClassOnce(instance, name, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, false));
-    window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
-                                    bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
+    const Rect place = DpiScale(DpiOfWindow(parent)).Px(bounds);
+    window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, place.left,
+                                    place.top, place.Width(), place.Height(), parent, nullptr,
                                     instance, window.get()));
     AcceptFromTheShell(window->handle_, kTrayNotify);
     return window;
@@ -136,18 +140,29 @@ Win32Window::~Win32Window() {
     }
 }
 
+// The framework places and measures in units; the window lives in pixels of its monitor.
 void Win32Window::Place(Point topLeft, Size size) {
-    SetWindowPos(handle_, nullptr, topLeft.x, topLeft.y, size.width, size.height,
+    const Rect units = RectAt(topLeft.x, topLeft.y, size.width, size.height);
+    const Rect place =
+        topLevel_ ? UnitsToPixels(ScreenMonitors(), units).pixels : Scale().Px(units);
+    SetWindowPos(handle_, nullptr, place.left, place.top, place.Width(), place.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Rect Win32Window::Bounds() const {
     RECT r{};
     GetWindowRect(handle_, &r);
-    if (!topLevel_) {
-        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    if (topLevel_) {
+        return PixelsToUnits(ScreenMonitors(), FromRECT(r), DpiOfWindow(handle_));
     }
-    return FromRECT(r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    const DpiScale scale = Scale();
+    return RectAt(scale.Units(r.left), scale.Units(r.top), scale.Units(r.right - r.left),
+                  scale.Units(r.bottom - r.top));
+}
+
+DpiScale Win32Window::Scale() const {
+    return DpiScale(DpiOfWindow(handle_));
 }
 
 void Win32Window::SetCaption(std::string_view cp932) {
@@ -155,7 +170,9 @@ void Win32Window::SetCaption(std::string_view cp932) {
 }
 
 void Win32Window::Invalidate(const Rect& area) {
-    const RECT r{area.left, area.top, area.right, area.bottom};
+    // A pixel more each way: the scaled edges are rounded.
+    const Rect pixels = Scale().IsDesign() ? area : Inflate(Scale().Px(area), 1);
+    const RECT r{pixels.left, pixels.top, pixels.right, pixels.bottom};
     InvalidateRect(handle_, &r, FALSE);
 }
 
@@ -212,11 +229,19 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGING: {
             auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
             if (topLevel_ && (position->flags & SWP_NOMOVE) == 0) {
-                Point at{position->x, position->y};
-                client_.PositionChanging(at);
-                position->x = at.x;
-                position->y = at.y;
+                PositionChanging(*position);
             }
+            return 0;
+        }
+        case WM_DPICHANGED: {
+            // The size Windows suggests for the new monitor, then the children and the
+            // drawing at the new scale.
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(handle_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            client_.DpiChanged();
+            InvalidateRect(handle_, nullptr, FALSE);
             return 0;
         }
         case WM_WINDOWPOSCHANGED:
@@ -251,8 +276,29 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
+// The client keeps its rule in units; only where it moves the window is the place converted
+// back, so that the system's own pixel positions (a drag) stay as they were.
+void Win32Window::PositionChanging(WINDOWPOS& position) {
+    RECT now{};
+    GetWindowRect(handle_, &now);
+    const std::vector<MonitorScale> monitors = ScreenMonitors();
+    const Rect units = PixelsToUnits(
+        monitors, RectAt(position.x, position.y, now.right - now.left, now.bottom - now.top),
+        DpiOfWindow(handle_));
+    const Point proposed{units.left, units.top};
+    Point at = proposed;
+    client_.PositionChanging(at);
+    if (at == proposed) {
+        return;
+    }
+    const Rect pixels =
+        UnitsToPixels(monitors, RectAt(at.x, at.y, units.Width(), units.Height())).pixels;
+    position.x = pixels.left;
+    position.y = pixels.top;
+}
+
 LRESULT Win32Window::MouseButton(TMouseButton button, bool down, LPARAM lParam) {
-    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const Point at = Scale().Units(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     if (down) {
         // The release comes here even off the window, so a press and release make a click
         // only on the same control.
@@ -307,14 +353,26 @@ void Win32Window::Paint() {
     }
     if (!doubleBuffered_ || offscreen_ == nullptr) {
         GdiCanvas canvas(paint.Dc(), fonts_, colours_);
-        client_.PaintWindow(canvas, area);
+        PaintScaled(canvas, area);
         return;
     }
     // Compose off-screen; the screen gets one copy.
     GdiCanvas canvas(offscreen_->Dc(), fonts_, colours_);
-    client_.PaintWindow(canvas, area);
+    PaintScaled(canvas, area);
     BitBlt(paint.Dc(), area.left, area.top, area.Width(), area.Height(), offscreen_->Dc(),
            area.left, area.top, SRCCOPY);
+}
+
+// At 96 DPI the client draws straight in pixels; elsewhere through the scaling canvas, the
+// area it is asked for being the units the pixels touch.
+void Win32Window::PaintScaled(Canvas& pixels, const Rect& area) {
+    const DpiScale scale = Scale();
+    if (scale.IsDesign()) {
+        client_.PaintWindow(pixels, area);
+        return;
+    }
+    ScaledCanvas canvas(pixels, scale, pictures_);
+    client_.PaintWindow(canvas, scale.UnitsCovering(area));
 }
 
 }  // namespace vc

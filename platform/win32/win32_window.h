@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "framework/scaled_canvas.h"
 #include "framework/seam/window_system.h"
 
 namespace vc {
@@ -45,6 +46,9 @@ class Win32Window final : public NativeWindow {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    void PaintScaled(Canvas& pixels, const Rect& area);
+    void PositionChanging(WINDOWPOS& position);
+    DpiScale Scale() const;
     LRESULT MouseButton(TMouseButton button, bool down, LPARAM lParam);
 
     FontCache& fonts_;
@@ -57,6 +61,7 @@ class Win32Window final : public NativeWindow {
     // (made anew only when the client area's size changes, or when it could not be made).
     class Offscreen;
     std::unique_ptr<Offscreen> offscreen_;
+    ScaledPictures pictures_;
 };
 
 }  // namespace vc

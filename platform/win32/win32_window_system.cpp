@@ -4,6 +4,7 @@
 #include "platform/win32/error_policy.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_window.h"
 
 namespace vc {
@@ -109,13 +110,9 @@ void Win32WindowSystem::ForgetTimer(UINT_PTR id) {
     timers_.erase(id);
 }
 
+// In units, as the window's clamp counts.
 Rect Win32WindowSystem::MonitorRectNear(const Rect& area) const {
-    const RECT r{area.left, area.top, area.right, area.bottom};
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
-    return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
-                info.rcMonitor.bottom};
+    return UnitsOf(MonitorOfUnits(ScreenMonitors(), area));
 }
 
 bool Win32WindowSystem::DoubleByteCodePage() const {
@@ -130,6 +127,8 @@ Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
 }
 
 int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) {
+    const Rect place = UnitsToPixels(ScreenMonitors(), RectAt(at.x, at.y, 1, 1)).pixels;
+    const Point pixel{place.left, place.top};
     const ScopedMenu menu(CreatePopupMenu());
     if (!menu) {
         ThrowOutOfResources();
@@ -145,7 +144,7 @@ int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Poi
     SetForegroundWindow(application_);
     const int chosen = static_cast<int>(
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                         at.x, at.y, 0, application_, nullptr));
+                         pixel.x, pixel.y, 0, application_, nullptr));
     PostMessageW(application_, WM_NULL, 0, 0);
     return chosen - 1;
 }

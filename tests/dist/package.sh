@@ -78,7 +78,8 @@ expect "FileDescription" "${info[FileDescription]:-}" "VeltriaClock - the Veltri
 expect "LegalCopyright" "${info[LegalCopyright]:-}" \
     "Copyright (c) 2026 The VeltriaClock developers (MIT License)"
 manifest=${info[manifest]:-}
-for part in 'level="asInvoker"' '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>' \
+for part in 'level="asInvoker"' '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' \
+    '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>' \
     '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' "version=\"$version.0\""; do
     [[ $manifest == *"$part"* ]] || fail "the manifest lacks $part: $manifest"
     echo "ok: the manifest has $part"
