@@ -21,7 +21,7 @@ namespace vc {
 Point Win32Desktop::CursorPos() const {
     POINT p{};
     GetCursorPos(&p);
-    const Rect units = PixelsToUnits(ScreenMonitors(), RectAt(p.x, p.y, 1, 1), kDesignDpi);
+    const Rect units = PixelsToUnits(*ScreenMonitors(), RectAt(p.x, p.y, 1, 1), kDesignDpi);
     return Point{units.left, units.top};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_dpi.h"
 
+#include <mutex>
+
 namespace vc {
 namespace {
 
@@ -59,7 +61,9 @@ int DpiOfWindow(HWND window) {
     return dpi > 0 ? static_cast<int>(dpi) : kDesignDpi;
 }
 
-std::vector<MonitorScale> ScreenMonitors() {
+namespace {
+
+std::vector<MonitorScale> AskMonitors() {
     std::vector<MonitorScale> monitors;
     EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     if (monitors.empty()) {
@@ -68,6 +72,25 @@ std::vector<MonitorScale> ScreenMonitors() {
              static_cast<int>(SystemDpi())});
     }
     return monitors;
+}
+
+std::mutex keptLock;
+// Shared, so that a copy costs no allocation.
+std::shared_ptr<const std::vector<MonitorScale>> kept;
+
+}  // namespace
+
+std::shared_ptr<const std::vector<MonitorScale>> ScreenMonitors() {
+    const std::lock_guard<std::mutex> hold(keptLock);
+    if (!kept) {
+        kept = std::make_shared<const std::vector<MonitorScale>>(AskMonitors());
+    }
+    return kept;
+}
+
+void ScreenChanged() {
+    const std::lock_guard<std::mutex> hold(keptLock);
+    kept.reset();
 }
 
 }  // namespace vc

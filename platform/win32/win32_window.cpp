@@ -97,7 +97,7 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
     std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, true));
-    const Rect place = UnitsToPixels(ScreenMonitors(), bounds).pixels;
+    const Rect place = UnitsToPixels(*ScreenMonitors(), bounds).pixels;
     window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
                                     WS_POPUP | WS_CLIPCHILDREN, place.left, place.top,
                                     place.Width(), place.Height(), owner, nullptr, instance,
@@ -144,7 +144,7 @@ Win32Window::~Win32Window() {
 void Win32Window::Place(Point topLeft, Size size) {
     const Rect units = RectAt(topLeft.x, topLeft.y, size.width, size.height);
     const Rect place =
-        topLevel_ ? UnitsToPixels(ScreenMonitors(), units).pixels : Scale().Px(units);
+        topLevel_ ? UnitsToPixels(*ScreenMonitors(), units).pixels : Scale().Px(units);
     SetWindowPos(handle_, nullptr, place.left, place.top, place.Width(), place.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -153,7 +153,7 @@ Rect Win32Window::Bounds() const {
     RECT r{};
     GetWindowRect(handle_, &r);
     if (topLevel_) {
-        return PixelsToUnits(ScreenMonitors(), FromRECT(r), DpiOfWindow(handle_));
+        return PixelsToUnits(*ScreenMonitors(), FromRECT(r), DpiOfWindow(handle_));
     }
     MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
     const DpiScale scale = Scale();
@@ -236,6 +236,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED: {
             // The size Windows suggests for the new monitor, then the children and the
             // drawing at the new scale.
+            ScreenChanged();
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(handle_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -250,9 +251,13 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             client_.BoundsChanged(Bounds());
             break;  // DefWindowProc still sends WM_MOVE and WM_SIZE
         case WM_DISPLAYCHANGE:
+            ScreenChanged();
             if (topLevel_) {
                 client_.DisplayChanged();
             }
+            break;
+        case WM_SETTINGCHANGE:
+            ScreenChanged();
             break;
         case WM_CLOSE:
             if (topLevel_) {
@@ -281,9 +286,9 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Window::PositionChanging(WINDOWPOS& position) {
     RECT now{};
     GetWindowRect(handle_, &now);
-    const std::vector<MonitorScale> monitors = ScreenMonitors();
+    const auto monitors = ScreenMonitors();
     const Rect units = PixelsToUnits(
-        monitors, RectAt(position.x, position.y, now.right - now.left, now.bottom - now.top),
+        *monitors, RectAt(position.x, position.y, now.right - now.left, now.bottom - now.top),
         DpiOfWindow(handle_));
     const Point proposed{units.left, units.top};
     Point at = proposed;
@@ -292,7 +297,7 @@ void Win32Window::PositionChanging(WINDOWPOS& position) {
         return;
     }
     const Rect pixels =
-        UnitsToPixels(monitors, RectAt(at.x, at.y, units.Width(), units.Height())).pixels;
+        UnitsToPixels(*monitors, RectAt(at.x, at.y, units.Width(), units.Height())).pixels;
     position.x = pixels.left;
     position.y = pixels.top;
 }

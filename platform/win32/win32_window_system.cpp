@@ -112,7 +112,7 @@ void Win32WindowSystem::ForgetTimer(UINT_PTR id) {
 
 // In units, as the window's clamp counts.
 Rect Win32WindowSystem::MonitorRectNear(const Rect& area) const {
-    return UnitsOf(MonitorOfUnits(ScreenMonitors(), area));
+    return UnitsOf(MonitorOfUnits(*ScreenMonitors(), area));
 }
 
 bool Win32WindowSystem::DoubleByteCodePage() const {
@@ -127,7 +127,7 @@ Rgb Win32WindowSystem::ResolveColor(TColor colour) const {
 }
 
 int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuEntry>& entries, Point at) {
-    const Rect place = UnitsToPixels(ScreenMonitors(), RectAt(at.x, at.y, 1, 1)).pixels;
+    const Rect place = UnitsToPixels(*ScreenMonitors(), RectAt(at.x, at.y, 1, 1)).pixels;
     const Point pixel{place.left, place.top};
     const ScopedMenu menu(CreatePopupMenu());
     if (!menu) {

@@ -313,12 +313,18 @@ e2e_strip_layout() {
     e2e_keep_answer LAYOUT
 }
 
-# e2e_place NAME: PLACE_W, PLACE_H, PLACE_X, PLACE_Y of that component (in the strip), and
-# PLACE_CELL, the width of one half-width cell of its caption when it has one.
+# e2e_place NAME: PLACE_W, PLACE_H, PLACE_X, PLACE_Y of that component (in the strip, in the
+# screen's pixels: the layout's units scaled to E2E_DPI), and PLACE_CELL, the width of one
+# half-width cell of its caption when it has one.
+E2E_DPI=96
+e2e_px() { echo $((($1 * E2E_DPI + 48) / 96)); }
 e2e_place() {
     [ -n "${LAYOUT[client_left]:-}" ] || e2e_strip_layout
     [ -n "${LAYOUT[$1]:-}" ] || session_fail "the clock's layout has no component $1"
-    IFS='x+' read -r PLACE_W PLACE_H PLACE_X PLACE_Y <<<"${LAYOUT[$1]}"
+    local w h x y
+    IFS='x+' read -r w h x y <<<"${LAYOUT[$1]}"
+    PLACE_X=$(e2e_px "$x") PLACE_Y=$(e2e_px "$y")
+    PLACE_W=$(($(e2e_px $((x + w))) - PLACE_X)) PLACE_H=$(($(e2e_px $((y + h))) - PLACE_Y))
     PLACE_CELL=$((PLACE_W / ${LAYOUT[$1_cells]:-1}))
 }
 

@@ -28,6 +28,48 @@ TEST(DpiScale, RoundsHalvesAwayFromZeroBothWays) {
     EXPECT_EQ(DpiScale(144).UnitsCovering(Rect{-4, 0, -1, 3}), (Rect{-3, 0, 0, 2}));
 }
 
+// A 150 % laptop panel as the primary, a 100 % monitor to its right, a 200 % one to its left.
+const std::vector<MonitorScale> kMixed{
+    {Rect{0, 0, 2880, 1800}, 144}, {Rect{2880, 0, 4800, 1080}, 96}, {Rect{-3840, 0, 0, 2160}, 192}};
+
+TEST(ScreenUnits, EachMonitorKeepsItsCornerAndShowsItsSizeInUnits) {
+    EXPECT_EQ(UnitsOf(kMixed[0]), (Rect{0, 0, 1920, 1200}));
+    EXPECT_EQ(UnitsOf(kMixed[1]), (Rect{2880, 0, 4800, 1080}));
+    EXPECT_EQ(UnitsOf(kMixed[2]), (Rect{-3840, 0, -1920, 1080}));
+    EXPECT_EQ(UnitsOf(MonitorScale{Rect{0, 0, 1366, 768}, 120}), (Rect{0, 0, 1092, 614}))
+        << "rounded down: a window inside in units is inside in pixels";
+}
+
+// A stored place in units, where the strip (175 x 38 units) lands in pixels, and the place
+// stored again from there.
+TEST(ScreenUnits, APlaceGoesToThePixelsOfItsMonitorAndComesBackTheSame) {
+    const struct {
+        const char* what;
+        Point units;
+        Rect pixels;
+    } cases[] = {
+        {"on the 150 % primary", {200, 100}, {300, 150, 563, 207}},
+        {"flush right on it", {1920 - 175, 1200 - 38}, {2880 - 263, 1800 - 57, 2880, 1800}},
+        {"on the 100 % monitor", {3000, 500}, {3000, 500, 3175, 538}},
+        {"on the 200 % monitor left of the primary", {-3000, 100}, {-2160, 200, -1810, 276}},
+    };
+    for (const auto& c : cases) {
+        const Rect units = RectAt(c.units.x, c.units.y, 175, 38);
+        const PixelPlace place = UnitsToPixels(kMixed, units);
+        EXPECT_EQ(place.pixels, c.pixels) << c.what;
+        EXPECT_EQ(PixelsToUnits(kMixed, place.pixels, place.dpi), units) << c.what;
+    }
+}
+
+TEST(ScreenUnits, OnOneMonitorAtTheOriginUnitsArePixelsOverTheScale) {
+    const std::vector<MonitorScale> one{{Rect{0, 0, 1024, 768}, 144}};
+    for (const int px : {0, 1, 2, 300, 409, 1023}) {
+        const Rect back = PixelsToUnits(one, RectAt(px, px / 2, 263, 57), 144);
+        EXPECT_EQ(back.left, DpiScale(144).Units(px)) << px;
+        EXPECT_EQ(back.Width(), 175);
+    }
+}
+
 Bitmap TwoColumns(Rgb left, Rgb right) {
     Bitmap picture(2, 1);
     picture.At(0, 0) = left;
