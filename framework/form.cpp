@@ -37,18 +37,33 @@ void TForm::SetPosition(int left, int top) {
     Place(Point{left, top}, Size{Width(), Height()});
 }
 
+namespace {
+
+// The windowed children too: a button whose look changes would otherwise show its
+// background for a moment before its picture (twice a second while an alert blinks).
+void BufferWindows(const TWinControl& control, bool on) {
+    if (control.Window() != nullptr) {
+        control.Window()->SetDoubleBuffered(on);
+    }
+    for (const TControl* child : control.Controls()) {
+        if (const auto* windowed = dynamic_cast<const TWinControl*>(child)) {
+            BufferWindows(*windowed, on);
+        }
+    }
+}
+
+}  // namespace
+
 void TForm::SetDoubleBuffered(bool on) {
     doubleBuffered_ = on;
-    if (Window() != nullptr) {
-        Window()->SetDoubleBuffered(on);
-    }
+    BufferWindows(*this, on);
 }
 
 void TForm::Show() {
     SetWindow(System().CreateTopLevel(*this, TopLevelStyle{ClassName(), stayOnTop_}, BoundsRect()));
     Window()->SetCaption(caption_);
-    Window()->SetDoubleBuffered(doubleBuffered_);
     CreateChildWindows();
+    BufferWindows(*this, doubleBuffered_);
     StartTimers();
     if (OnCreate) {
         Dispatch([this] { OnCreate(this); });

@@ -58,6 +58,8 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' '[Alert]' 'At=12:00' 'Lead
 started=${EPOCHREALTIME/[.,]/}
 session_start_clock "$start"
 session_wait_window TFormVT555 VeltriaClock
+# Painted: a shot before the first paint shows no look at all.
+e2e_clock_settled
 e2e_place $E2E_BUTTON
 convert "$golden/designed-175.png" -crop "${PLACE_W}x${PLACE_H}+${PLACE_X}+${PLACE_Y}" +repage \
     "$E2E_OUT/ref-normal.png"

@@ -16,6 +16,8 @@ TEST_F(ClockWindowStart, CreationSetsSizeCaptionBufferingAndBand) {
     EXPECT_EQ(window.Bounds(), RectAt(0, 0, 175, 38)) << "no settings file: top-left corner";
     EXPECT_EQ(window.Caption(), "VeltriaClock");
     EXPECT_TRUE(window.DoubleBuffered());
+    EXPECT_TRUE(static_cast<const HeadlessWindow*>(Form().PanelX->Window())->DoubleBuffered())
+        << "the button's window too: no flash of its background when its look changes";
     EXPECT_TRUE(window.Shown());
     EXPECT_FALSE(Form().Popup_RColor->Visible());
     EXPECT_EQ(Form().Label_VTime->Color(), clBlack);
