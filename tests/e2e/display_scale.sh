@@ -45,6 +45,18 @@ differing=$(compare -metric AE "$E2E_OUT/strip-masked.png" "$E2E_OUT/render-mask
     session_fail "$differing pixels differ from vlttime render --scale $percent (see $E2E_OUT)"
 echo "ok: frames, band and button at $percent % equal the native drawing"
 
+# The colour dialog, drawn by the system at the scale, shot for the eye.
+e2e_open_menu
+session_key g
+e2e_wait_ask 20 "no colour dialog after G" dialog Color
+dialog=${ASK[hwnd]}
+echo "colour dialog at $percent %: ${ASK[width]}x${ASK[height]} at ${ASK[left]},${ASK[top]}"
+session_shot "$E2E_OUT/colour-dialog.png"
+e2e_ask activate "$dialog" || session_fail "the colour dialog could not take the front"
+session_key Escape
+e2e_wait_ask_fails 5 "the colour dialog stayed after Escape" dialog Color
+session_probe TFormVT555 VeltriaClock || session_fail "the strip went with the dialog"
+
 # Dragged by the game line, then quit: the file holds the place in units.
 e2e_centre $E2E_GAME_LINE
 grab_x=$((CENTRE_X - PROBE[left])) grab_y=$((CENTRE_Y - PROBE[top]))
