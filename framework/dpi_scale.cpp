@@ -11,6 +11,7 @@ std::int64_t Overlap(const Rect& a, const Rect& b) {
     return w > 0 && h > 0 ? w * h : 0;
 }
 
+// The gap between the rectangles along one axis; 0 where they overlap on it.
 std::int64_t Gap(int aFrom, int aTo, int bFrom, int bTo) {
     return std::max<std::int64_t>({0, std::int64_t{bFrom} - aTo, std::int64_t{aFrom} - bTo});
 }
@@ -21,28 +22,19 @@ std::int64_t SquaredDistance(const Rect& a, const Rect& b) {
     return dx * dx + dy * dy;
 }
 
-// As Windows picks the monitor of a rectangle.
-template <typename AreaOf>
-const MonitorScale& Nearest(const std::vector<MonitorScale>& monitors, const Rect& area,
-                            AreaOf areaOf) {
-    const MonitorScale* best = &monitors.front();
-    for (const MonitorScale& monitor : monitors) {
-        const std::int64_t overlap = Overlap(areaOf(monitor), area);
-        const std::int64_t bestOverlap = Overlap(areaOf(*best), area);
-        if (overlap > bestOverlap ||
-            (overlap == 0 && bestOverlap == 0 &&
-             SquaredDistance(areaOf(monitor), area) < SquaredDistance(areaOf(*best), area))) {
-            best = &monitor;
-        }
-    }
-    return *best;
-}
-
 int FloorDiv(std::int64_t value, int by) {
     return static_cast<int>(value >= 0 ? value / by : -((-value + by - 1) / by));
 }
 
 }  // namespace
+
+bool SuitsBetter(const Rect& candidate, const Rect& best, const Rect& area) {
+    const std::int64_t overlap = Overlap(candidate, area);
+    const std::int64_t bestOverlap = Overlap(best, area);
+    return overlap > bestOverlap ||
+           (overlap == 0 && bestOverlap == 0 &&
+            SquaredDistance(candidate, area) < SquaredDistance(best, area));
+}
 
 Rect UnitsOf(const MonitorScale& monitor) {
     const Rect& p = monitor.pixels;
@@ -52,11 +44,11 @@ Rect UnitsOf(const MonitorScale& monitor) {
 }
 
 const MonitorScale& MonitorOfUnits(const std::vector<MonitorScale>& monitors, const Rect& units) {
-    return Nearest(monitors, units, [](const MonitorScale& m) { return UnitsOf(m); });
+    return NearestMonitor(monitors, units, [](const MonitorScale& m) { return UnitsOf(m); });
 }
 
 const MonitorScale& MonitorOfPixels(const std::vector<MonitorScale>& monitors, const Rect& pixels) {
-    return Nearest(monitors, pixels, [](const MonitorScale& m) { return m.pixels; });
+    return NearestMonitor(monitors, pixels, [](const MonitorScale& m) { return m.pixels; });
 }
 
 PixelPlace UnitsToPixels(const std::vector<MonitorScale>& monitors, const Rect& units) {
@@ -76,8 +68,9 @@ PixelPlace UnitsToPixels(const std::vector<MonitorScale>& monitors, const Rect& 
 }
 
 Rect PixelsToUnits(const std::vector<MonitorScale>& monitors, const Rect& pixels, int dpi) {
-    const Rect& m = MonitorOfPixels(monitors, pixels).pixels;
-    const DpiScale monitorScale(MonitorOfPixels(monitors, pixels).dpi);
+    const MonitorScale& monitor = MonitorOfPixels(monitors, pixels);
+    const Rect& m = monitor.pixels;
+    const DpiScale monitorScale(monitor.dpi);
     const Size size = DpiScale(dpi).Units(Size{pixels.Width(), pixels.Height()});
     return RectAt(m.left + monitorScale.Units(pixels.left - m.left),
                   m.top + monitorScale.Units(pixels.top - m.top), size.width, size.height);

@@ -51,6 +51,23 @@ class DpiScale {
     int dpi_ = kDesignDpi;
 };
 
+// Whether `candidate` suits `area` better than `best` as Windows picks a monitor for a
+// rectangle: it overlaps more of it, or, where neither overlaps it, it lies nearer.
+bool SuitsBetter(const Rect& candidate, const Rect& best, const Rect& area);
+
+// The monitor (of `areaOf` each) that suits `area` best; the first on a tie.
+template <typename Monitor, typename AreaOf>
+const Monitor& NearestMonitor(const std::vector<Monitor>& monitors, const Rect& area,
+                              AreaOf areaOf) {
+    const Monitor* best = &monitors.front();
+    for (const Monitor& monitor : monitors) {
+        if (SuitsBetter(areaOf(monitor), areaOf(*best), area)) {
+            best = &monitor;
+        }
+    }
+    return *best;
+}
+
 // A monitor as the system reports it to a per-monitor-aware program: pixels, and its DPI.
 struct MonitorScale {
     Rect pixels;

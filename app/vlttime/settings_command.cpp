@@ -104,8 +104,13 @@ std::string FolderLine(const std::optional<std::string>& stored, const Shell& sh
     return name + std::string(kDocuments) + "  # default: \"" + *stored + "\" does not exist";
 }
 
+// "Section.Key=", as each line starts.
+std::string LineStart(const SettingDefinition& d) {
+    return std::string(d.section) + "." + std::string(d.key) + "=";
+}
+
 std::string KeyLine(const SettingDefinition& d, const std::optional<std::string>& stored) {
-    const std::string name = std::string(d.section) + "." + std::string(d.key) + "=";
+    const std::string name = LineStart(d);
     const auto fallback = ReadSetting(d, d.defaultText);
     if (!stored) {
         return name + WriteSetting(*fallback) + "  # default: missing";
@@ -123,8 +128,7 @@ std::string AlarmTimesLine(const SettingDefinition& d, const std::optional<std::
         return KeyLine(d, stored);
     }
     const AlarmTimesRead read = ReadAlarmTimes(*stored);
-    std::string line =
-        std::string(d.section) + "." + std::string(d.key) + "=" + WriteAlarmTimes(read.taken);
+    std::string line = LineStart(d) + WriteAlarmTimes(read.taken);
     for (std::size_t i = 0; i < read.ignored.size(); ++i) {
         line += (i == 0 ? "  # ignored: " : "; ") + Quoted(read.ignored[i].entry) + " is " +
                 read.ignored[i].reason;

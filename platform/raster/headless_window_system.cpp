@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <cstdint>
 #include <iostream>
 #include "framework/scaled_canvas.h"
 
@@ -60,40 +59,9 @@ std::unique_ptr<TimerHandle> HeadlessWindowSystem::StartTimer(int intervalMs,
     return std::make_unique<Handle>(timers_, id);
 }
 
-namespace {
-
-std::int64_t Overlap(const Rect& a, const Rect& b) {
-    const std::int64_t w = std::int64_t{std::min(a.right, b.right)} - std::max(a.left, b.left);
-    const std::int64_t h = std::int64_t{std::min(a.bottom, b.bottom)} - std::max(a.top, b.top);
-    return w > 0 && h > 0 ? w * h : 0;
-}
-
-// The gap between the rectangles along one axis; 0 where they overlap on it.
-std::int64_t Gap(int aFrom, int aTo, int bFrom, int bTo) {
-    return std::max<std::int64_t>({0, std::int64_t{bFrom} - aTo, std::int64_t{aFrom} - bTo});
-}
-
-std::int64_t SquaredDistance(const Rect& a, const Rect& b) {
-    const std::int64_t dx = Gap(a.left, a.right, b.left, b.right);
-    const std::int64_t dy = Gap(a.top, a.bottom, b.top, b.bottom);
-    return dx * dx + dy * dy;
-}
-
-}  // namespace
-
 // As Windows picks a monitor for a rectangle, the nearest where it overlaps none.
 Rect HeadlessWindowSystem::MonitorRectNear(const Rect& area) const {
-    const Rect* best = &monitors.front();
-    for (const Rect& monitor : monitors) {
-        const std::int64_t overlap = Overlap(monitor, area);
-        const std::int64_t bestOverlap = Overlap(*best, area);
-        if (overlap > bestOverlap ||
-            (overlap == 0 && bestOverlap == 0 &&
-             SquaredDistance(monitor, area) < SquaredDistance(*best, area))) {
-            best = &monitor;
-        }
-    }
-    return *best;
+    return NearestMonitor(monitors, area, [](const Rect& monitor) { return monitor; });
 }
 
 void HeadlessWindowSystem::FireTimers(int intervalMs) {

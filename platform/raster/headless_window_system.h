@@ -104,8 +104,10 @@ class HeadlessWindowSystem : public WindowSystem {
     void Forget(const HeadlessWindow& window);
 
     static constexpr std::uintptr_t kIcon = 0x1C0;
+    // One monitor of 1920 x 1080, unless a test sets others.
+    static inline const std::vector<Rect> kOneMonitor{Rect{0, 0, 1920, 1080}};
     // The primary first.
-    std::vector<Rect> monitors{Rect{0, 0, 1920, 1080}};
+    std::vector<Rect> monitors = kOneMonitor;
     // Of the screen the windows are drawn for.
     int dpi = kDesignDpi;
     // The Japanese system the captions are written for.

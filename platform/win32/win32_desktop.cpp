@@ -10,6 +10,7 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_capture.h"
 #include "platform/win32/win32_dpi.h"
@@ -76,26 +77,16 @@ bool Win32Desktop::WindowVisible(WindowId window) const {
     return IsWindowVisible(AsHandle(window)) && !IsIconic(AsHandle(window));
 }
 
-namespace {
-
-// From Windows 10 version 1607 on; looked up, so that the clock still starts without them.
-template <typename Function>
-Function User32Function(const char* name) {
-    static const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
-
-}  // namespace
-
+// The DPI contexts come with Windows 10 version 1607.
 DpiContext Win32Desktop::WindowDpiContext(WindowId window) const {
     using Get = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
-    static const auto get = User32Function<Get>("GetWindowDpiAwarenessContext");
+    static const auto get = SystemFunction<Get>(L"user32.dll", "GetWindowDpiAwarenessContext");
     return get == nullptr ? 0 : reinterpret_cast<DpiContext>(get(AsHandle(window)));
 }
 
 DpiContext Win32Desktop::SetThreadDpiContext(DpiContext context) {
     using Set = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
-    static const auto set = User32Function<Set>("SetThreadDpiAwarenessContext");
+    static const auto set = SystemFunction<Set>(L"user32.dll", "SetThreadDpiAwarenessContext");
     return set == nullptr ? 0
                           : reinterpret_cast<DpiContext>(
                                 set(reinterpret_cast<DPI_AWARENESS_CONTEXT>(context)));
@@ -106,12 +97,7 @@ DpiContext Win32Desktop::SetThreadDpiContext(DpiContext context) {
 // widths counts.
 double Win32Desktop::PhysicalScaleOf(WindowId window) const {
     using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
-    static const auto get = [] {
-        const HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return dwm == nullptr ? nullptr
-                              : reinterpret_cast<GetAttribute>(reinterpret_cast<void*>(
-                                    GetProcAddress(dwm, "DwmGetWindowAttribute")));
-    }();
+    static const auto get = SystemFunction<GetAttribute>(L"dwmapi.dll", "DwmGetWindowAttribute");
     constexpr DWORD kExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
     RECT seen{};
     RECT physical{};

@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "platform/win32/system_function.h"
+
 namespace vc {
 namespace {
 
@@ -17,12 +19,7 @@ UINT SystemDpi() {
 
 UINT DpiOfMonitor(HMONITOR monitor) {
     using Get = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto get = [] {
-        const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shcore == nullptr ? nullptr
-                                 : reinterpret_cast<Get>(reinterpret_cast<void*>(
-                                       GetProcAddress(shcore, "GetDpiForMonitor")));
-    }();
+    static const auto get = SystemFunction<Get>(L"shcore.dll", "GetDpiForMonitor");
     constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
     UINT x = 0;
     UINT y = 0;
@@ -53,8 +50,7 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
 
 int DpiOfWindow(HWND window) {
     using Get = UINT(WINAPI*)(HWND);
-    static const auto get = reinterpret_cast<Get>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto get = SystemFunction<Get>(L"user32.dll", "GetDpiForWindow");
     const UINT dpi = get != nullptr && window != nullptr
                          ? get(window)
                          : DpiOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));

@@ -11,6 +11,7 @@
 #include "platform/win32/error_policy.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/scoped_handle.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_dpi.h"
 
@@ -81,8 +82,7 @@ UINT TaskbarCreatedMessage() {
 // changes for a clock that is not elevated.
 void AcceptFromTheShell(HWND window, UINT message) {
     using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    static const auto filter = reinterpret_cast<Filter>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    static const auto filter = SystemFunction<Filter>(L"user32.dll", "ChangeWindowMessageFilterEx");
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
     if (filter != nullptr && window != nullptr) {
         filter(window, message, kAllow, nullptr);
@@ -171,7 +171,8 @@ void Win32Window::SetCaption(std::string_view cp932) {
 
 void Win32Window::Invalidate(const Rect& area) {
     // A pixel more each way: the scaled edges are rounded.
-    const Rect pixels = Scale().IsDesign() ? area : Inflate(Scale().Px(area), 1);
+    const DpiScale scale = Scale();
+    const Rect pixels = scale.IsDesign() ? area : Inflate(scale.Px(area), 1);
     const RECT r{pixels.left, pixels.top, pixels.right, pixels.bottom};
     InvalidateRect(handle_, &r, FALSE);
 }

@@ -11,7 +11,6 @@ dpi=$((percent * 96 / 100))
 # The components' places in this display's pixels (e2e_place); halves away from zero, as the
 # clock rounds.
 E2E_DPI=$dpi
-px() { e2e_px "$1"; }
 units() { echo $((($1 * 96 + dpi / 2) / dpi)); }
 
 session_start_display
@@ -27,8 +26,8 @@ session_start_clock "$start"
 session_wait_window TFormVT555 VeltriaClock
 e2e_clock_settled
 session_probe TFormVT555 VeltriaClock
-e2e_expect "size at $percent %" "${PROBE[width]}x${PROBE[height]}" "$(px 175)x$(px 38)"
-e2e_expect "place of XPos=100, YPos=100" "${PROBE[left]},${PROBE[top]}" "$(px 100),$(px 100)"
+e2e_expect "size at $percent %" "${PROBE[width]}x${PROBE[height]}" "$(e2e_px 175)x$(e2e_px 38)"
+e2e_expect "place of XPos=100, YPos=100" "${PROBE[left]},${PROBE[top]}" "$(e2e_px 100),$(e2e_px 100)"
 
 # The strip as drawn, against the native drawing at the scale, the labels' row masked (from
 # the game line's top-left corner to the right edge, as high as the line, in pixels).
@@ -78,6 +77,6 @@ e2e_clock_gone
 session_start_clock "$start"
 session_wait_window TFormVT555 VeltriaClock
 e2e_expect "place at the next start" "${PROBE[left]},${PROBE[top]}" \
-    "$(px "$(units "$left")"),$(px "$(units "$top")")"
+    "$(e2e_px "$(units "$left")"),$(e2e_px "$(units "$top")")"
 echo "place: dragged to $left,$top; stored ${stored_x#XPos=},${stored_y#YPos=}; started again at ${PROBE[left]},${PROBE[top]}"
 e2e_quit_through_menu "$SESSION_CLOCK"

@@ -16,8 +16,7 @@ struct ScriptedSystemHolder {
     ScriptedWindowSystem scriptedSystem;
 };
 
-// One monitor of 1920 x 1080.
-inline const std::vector<Rect> kOneMonitor{Rect{0, 0, 1920, 1080}};
+inline const std::vector<Rect>& kOneMonitor = HeadlessWindowSystem::kOneMonitor;
 
 // The clock window as the program builds it, on the scripted desktop.
 class ScriptedStrip : private ScriptedSystemHolder, public HeadlessStrip {
