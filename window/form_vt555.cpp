@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <type_traits>
 #include <utility>
 
@@ -234,13 +235,22 @@ void TFormVT555::TimerRTTimer(TObject*) {
     }
 }
 
-// While a failed capture's error box is open its loop runs this timer on: the keys are still
-// followed, so the first press after OK tries again, but no press meanwhile opens a second
-// box behind the first.
+// While a failed capture's error box is open its loop runs this timer on: the player may
+// have mended the cause and pressed again from the game, so each press is still tried. One
+// that fails again opens no second box behind the first, which already tells it.
 void TFormVT555::Timer1Timer(TObject*) {
     const WindowId game = screenshotHotkey_.Poll(System().TheDesktop(), Popup_SS->Checked());
-    if (game != 0 && !Timer1->ErrorBoxOpen()) {
+    if (game == 0) {
+        return;
+    }
+    if (!Timer1->ErrorBoxOpen()) {
         TakeScreenshot(game);
+        return;
+    }
+    try {
+        TakeScreenshot(game);
+    } catch (const std::exception&) {
+        // Told by the open box.
     }
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The screenshot folder gone after the start: Ctrl+P shows an error box naming the BMP that
 # cannot be created and tries no JPEG after it. Three more Ctrl+P in front of the game while
-# it is open bring no second box. After OK the clock
-# carries on, and once the folder is back Ctrl+P saves again.
+# it is open bring no second box; once the folder is back, a Ctrl+P with the box still open
+# saves. After OK the clock carries on, and Ctrl+P saves again.
 source "$(dirname "$0")/lib.sh"
 
 session_start_display
@@ -46,6 +46,16 @@ done
 e2e_clock_settled
 e2e_ask count '#32770' || session_fail "winask cannot count the message boxes"
 e2e_expect "message boxes after three more Ctrl+P" "${ASK[count]}" 1
+[ ! -e "$E2E_SHOTS" ] || session_fail "something made $E2E_SHOTS: $(ls -la "$E2E_SHOTS")"
+
+# The player mends the cause before OK, back in the game: that press saves.
+mkdir "$E2E_SHOTS"
+e2e_game_in_front
+e2e_ctrl_p
+e2e_wait_shots 1
+e2e_expect "BMP screenshots with the box open" "$(e2e_count_shots bmp)" 1
+e2e_ask count '#32770' || session_fail "winask cannot count the message boxes"
+e2e_expect "message boxes after the press that saved" "${ASK[count]}" 1
 
 e2e_ask activate "$box" || session_fail "the message box could not take the front"
 # The keys go to the window under the pointer, which still rests on the game.
@@ -59,12 +69,10 @@ if e2e_ask dialog Veltriaclock; then
     session_fail "a second message box after OK: ${ASK[text]:-}"
 fi
 echo "ok: one message box only"
-[ ! -e "$E2E_SHOTS" ] || session_fail "something made $E2E_SHOTS: $(ls -la "$E2E_SHOTS")"
 kill -0 "$clock" 2>/dev/null || session_fail "the clock ended after the message box"
 
-mkdir "$E2E_SHOTS"
 e2e_game_in_front
 e2e_ctrl_p
-e2e_wait_shots 1
-e2e_expect "BMP screenshots" "$(e2e_count_shots bmp)" 1
+e2e_wait_shots 2
+e2e_expect "BMP screenshots" "$(e2e_count_shots bmp)" 2
 e2e_shots
