@@ -99,7 +99,7 @@ bool TForm::SetProperty(std::string_view name, const LayoutValue& value, LayoutC
     } else if (name == "DoubleBuffered") {
         doubleBuffered_ = value.AsBool();
     } else if (name == "PixelsPerInch" || name == "TextHeight") {
-        value.AsInt();  // designed at 96 dpi; the strip keeps fixed pixels
+        value.AsInt();  // designed at 96 dpi; the strip keeps fixed units, scaled per monitor
     } else if (name == "OnCreate") {
         OnCreate = context.NotifyHandler(value);
     } else if (name == "OnDestroy") {

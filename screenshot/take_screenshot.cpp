@@ -10,9 +10,9 @@
 namespace vc {
 namespace {
 
-// The clock is not DPI-aware, so on a scaled display the system measures a DPI-aware game
-// in the clock's logical pixels while the copy takes the game's physical ones: measuring
-// and copying happen in the game window's own context, the thread's comes back after.
+// The clock is aware of each monitor's DPI and the game may be aware of none, or of another
+// kind: measuring and copying happen in the game window's own context, so that the size
+// measured is the one the copy takes; the thread's context comes back after.
 class GameDpiContext {
   public:
     GameDpiContext(Desktop& desktop, WindowId game) : desktop_(desktop) {
