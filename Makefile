@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JPEG_CACHE := $(CURDIR)/build/cache/libjpeg-turbo-mingw
 
-.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle fuzz soak artwork format clean
+.PHONY: all setup jpeg native mingw build test check reproducible run dist bench bench-idle fuzz soak test-repeat artwork format clean
 
 all: build
 
@@ -25,6 +25,14 @@ build: native mingw
 
 test: build
 	@ctest --preset native
+
+# The whole suite N times in a row (BUSY=1: one core kept busy meanwhile); each run's
+# failures and a summary line are printed, their logs and pictures kept in build/repeat/.
+# Not part of make test.
+N ?= 10
+BUSY ?= 0
+test-repeat: build
+	@tools/test-repeat.sh $(N) $(BUSY)
 
 # The inner loop: the native unit and form tests only, in seconds.
 check: native
