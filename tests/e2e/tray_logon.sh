@@ -48,10 +48,10 @@ click_icon() {
     MENU=${ASK[hwnd]}
 }
 
-# menu_key VK: the key pressed and released, as the menu reads it from its thread's queue.
+# menu_key VK: the key pressed, as the menu reads it from its thread's queue. The menu acts
+# on the key going down and may have closed before a key-up could be posted to it.
 menu_key() {
-    e2e_ask post "$MENU" 0x100 "$1" 1 + post "$MENU" 0x101 "$1" 0xC0000001 ||
-        session_fail "could not press key $1 in the menu"
+    e2e_ask post "$MENU" 0x100 "$1" 1 || session_fail "could not press key $1 in the menu"
 }
 
 session_start_display
