@@ -15,6 +15,7 @@ if [ "$busy" = 1 ]; then
     (while :; do :; done) &
     busy_pid=$!
     trap 'kill "$busy_pid" 2>/dev/null' EXIT
+    trap 'exit 130' INT TERM
 fi
 
 red=0
