@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -37,46 +38,66 @@ enum class SettingKey {
 
 enum class ValueKind { Integer, Flag, Colour, Text, GameTimes };
 
+// The clock never writes a key whose row says so: only the user does.
+inline constexpr int kNeverWritten = -1;
+
 struct SettingDefinition {
     SettingKey id;
     std::string_view section;
     std::string_view key;
     ValueKind kind;
     std::string_view defaultText;  // as the file would hold it; empty for the folder
+    // The key's place among those the clock writes when it saves, or kNeverWritten.
+    int savedAt = kNeverWritten;
     // An integer below this is a bad value and takes the default.
     std::int32_t least = std::numeric_limits<std::int32_t>::min();
 };
 
-// Load order, one row per key in the order of SettingKey. The extras after "BMP" are written
-// only by the user, as "BMP" is.
+// Every setting, once, in load order: one row per key in the order of SettingKey. The clock
+// saves its twelve in their own order, colour before hour mode as the file has always had
+// them; "BMP" and the extras after it are written only by the user.
 inline constexpr auto kSettings = std::to_array<SettingDefinition>({
-    {SettingKey::XPos, "VeltriaTime", "XPos", ValueKind::Integer, "0"},
-    {SettingKey::YPos, "VeltriaTime", "YPos", ValueKind::Integer, "0"},
-    {SettingKey::Hour24, "VeltriaTime", "24Hour", ValueKind::Flag, "1"},
-    {SettingKey::VTimeColor, "VeltriaTime", "Color", ValueKind::Colour, "FFFFFF"},
-    {SettingKey::ShowRTime, "RealTime", "Show", ValueKind::Flag, "0"},
-    {SettingKey::RTimeColor, "RealTime", "Color", ValueKind::Colour, "FFFFFF"},
-    {SettingKey::DayOrNight, "BackGroundColor", "DayOrNight", ValueKind::Flag, "0"},
-    {SettingKey::DefaultColor, "BackGroundColor", "DefaultColor", ValueKind::Colour, "000000"},
-    {SettingKey::DayColor, "BackGroundColor", "DayColor", ValueKind::Colour, "FF0000"},
-    {SettingKey::NightColor, "BackGroundColor", "NightColor", ValueKind::Colour, "00007F"},
-    {SettingKey::CtrlPSave, "ScreenShot", "CtrlP_Save", ValueKind::Flag, "1"},
-    {SettingKey::SaveFolder, "ScreenShot", "SaveFolder", ValueKind::Text, ""},
+    {SettingKey::XPos, "VeltriaTime", "XPos", ValueKind::Integer, "0", 0},
+    {SettingKey::YPos, "VeltriaTime", "YPos", ValueKind::Integer, "0", 1},
+    {SettingKey::Hour24, "VeltriaTime", "24Hour", ValueKind::Flag, "1", 3},
+    {SettingKey::VTimeColor, "VeltriaTime", "Color", ValueKind::Colour, "FFFFFF", 2},
+    {SettingKey::ShowRTime, "RealTime", "Show", ValueKind::Flag, "0", 4},
+    {SettingKey::RTimeColor, "RealTime", "Color", ValueKind::Colour, "FFFFFF", 5},
+    {SettingKey::DayOrNight, "BackGroundColor", "DayOrNight", ValueKind::Flag, "0", 6},
+    {SettingKey::DefaultColor, "BackGroundColor", "DefaultColor", ValueKind::Colour, "000000", 7},
+    {SettingKey::DayColor, "BackGroundColor", "DayColor", ValueKind::Colour, "FF0000", 8},
+    {SettingKey::NightColor, "BackGroundColor", "NightColor", ValueKind::Colour, "00007F", 9},
+    {SettingKey::CtrlPSave, "ScreenShot", "CtrlP_Save", ValueKind::Flag, "1", 10},
+    {SettingKey::SaveFolder, "ScreenShot", "SaveFolder", ValueKind::Text, "", 11},
     {SettingKey::Bmp, "ScreenShot", "BMP", ValueKind::Flag, "0"},
     {SettingKey::AlertDusk, "Alert", "Dusk", ValueKind::Flag, "0"},
     {SettingKey::AlertDawn, "Alert", "Dawn", ValueKind::Flag, "0"},
-    {SettingKey::AlertLead, "Alert", "Lead", ValueKind::Integer, "60", 0},
+    {SettingKey::AlertLead, "Alert", "Lead", ValueKind::Integer, "60", kNeverWritten, 0},
     {SettingKey::AlertAt, "Alert", "At", ValueKind::GameTimes, ""},
     {SettingKey::ShotNotice, "ScreenShot", "Notice", ValueKind::Flag, "0"},
 });
 
-// Save order: the keys the clock writes; "BMP" and the extras are only ever written by the
-// user.
-inline constexpr std::array kSaveOrder{
-    SettingKey::XPos,      SettingKey::YPos,       SettingKey::VTimeColor, SettingKey::Hour24,
-    SettingKey::ShowRTime, SettingKey::RTimeColor, SettingKey::DayOrNight, SettingKey::DefaultColor,
-    SettingKey::DayColor,  SettingKey::NightColor, SettingKey::CtrlPSave,  SettingKey::SaveFolder,
-};
+// The keys the clock writes, in the order it writes them: from the rows' savedAt.
+inline constexpr auto kSaveOrder = [] {
+    constexpr auto saved = std::ranges::count_if(
+        kSettings, [](const SettingDefinition& d) { return d.savedAt != kNeverWritten; });
+    std::array<std::optional<SettingKey>, saved> order{};
+    for (const SettingDefinition& d : kSettings) {
+        if (d.savedAt == kNeverWritten) {
+            continue;
+        }
+        // Out of range or taken twice does not compile: a constant expression may not fail.
+        if (d.savedAt < 0 || d.savedAt >= saved || order[d.savedAt]) {
+            throw "each saved key needs a place of its own in the save order";
+        }
+        order[d.savedAt] = d.id;
+    }
+    std::array<SettingKey, saved> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = *order[i];
+    }
+    return keys;
+}();
 
 const SettingDefinition& Definition(SettingKey key);
 
