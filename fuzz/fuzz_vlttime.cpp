@@ -139,7 +139,7 @@ void CheckSettings(const std::string& bytes) {
             Violated(name + (present ? " is there but said to be missing: " : " is missing: ") +
                      line);
         }
-        if (d.kind == vc::ValueKind::Text) {
+        if (d.kind == vc::ValueKind::Folder) {
             continue;
         }
         const std::string shown = line.substr(name.size(), line.find("  # ") - name.size());

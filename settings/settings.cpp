@@ -1,5 +1,8 @@
 #include "settings/settings.h"
 
+#include <utility>
+#include <vector>
+
 #include "framework/errors.h"
 #include "framework/file_path.h"
 #include "framework/texts.h"
@@ -31,7 +34,7 @@ SettingValue DefaultValue(const SettingDefinition& d) {
             return ReadColor(d.defaultText, 0);
         case ValueKind::GameTimes:
             return ReadAlarmTimes(d.defaultText).taken;
-        case ValueKind::Text:
+        case ValueKind::Folder:
             break;
     }
     return std::string(d.defaultText);
@@ -42,7 +45,7 @@ std::string ReadDefaultText(const SettingDefinition& d, const SettingsPlaces& pl
     switch (d.kind) {
         case ValueKind::Colour:
             return std::string(d.defaultText);
-        case ValueKind::Text:
+        case ValueKind::Folder:
             return std::get<std::string>(places.Get(d.id));
         default:
             return "";
@@ -85,7 +88,7 @@ std::optional<SettingValue> ReadSetting(const SettingDefinition& d, std::string_
         }
         case ValueKind::GameTimes:
             return ReadAlarmTimes(text).taken;
-        case ValueKind::Text:
+        case ValueKind::Folder:
             break;
     }
     return std::string(text);
@@ -113,23 +116,25 @@ std::string WriteSetting(const SettingValue& value) {
 
 void LoadSettings(Profile& profile, SettingsPlaces& places,
                   const std::function<PathKind(const std::string&)>& kindOf) {
-    std::string candidate;
+    std::vector<std::pair<SettingKey, std::string>> folders;
     {
         const FlushOnRelease release(profile);
         for (const SettingDefinition& d : kSettings) {
             const std::string text =
                 profile.GetString(d.section, d.key, ReadDefaultText(d, places));
-            if (d.id == SettingKey::SaveFolder) {
-                candidate = text;
+            if (d.kind == ValueKind::Folder) {
+                folders.emplace_back(d.id, text);
                 continue;
             }
             places.Put(d.id, TakenSetting(d, text));
         }
     }
     // Screenshots are written into the folder, so a plain file is never adopted.
-    const std::string current = std::get<std::string>(places.Get(SettingKey::SaveFolder));
-    if (candidate != current && kindOf(candidate) == PathKind::Folder) {
-        places.Put(SettingKey::SaveFolder, candidate);
+    for (const auto& [key, candidate] : folders) {
+        const std::string current = std::get<std::string>(places.Get(key));
+        if (candidate != current && kindOf(candidate) == PathKind::Folder) {
+            places.Put(key, candidate);
+        }
     }
 }
 

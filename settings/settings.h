@@ -36,7 +36,7 @@ enum class SettingKey {
     ShotNotice,
 };
 
-enum class ValueKind { Integer, Flag, Colour, Text, GameTimes };
+enum class ValueKind { Integer, Flag, Colour, Folder, GameTimes };
 
 // The clock never writes a key whose row says so: only the user does.
 inline constexpr int kNeverWritten = -1;
@@ -68,7 +68,7 @@ inline constexpr auto kSettings = std::to_array<SettingDefinition>({
     {SettingKey::DayColor, "BackGroundColor", "DayColor", ValueKind::Colour, "FF0000", 8},
     {SettingKey::NightColor, "BackGroundColor", "NightColor", ValueKind::Colour, "00007F", 9},
     {SettingKey::CtrlPSave, "ScreenShot", "CtrlP_Save", ValueKind::Flag, "1", 10},
-    {SettingKey::SaveFolder, "ScreenShot", "SaveFolder", ValueKind::Text, "", 11},
+    {SettingKey::SaveFolder, "ScreenShot", "SaveFolder", ValueKind::Folder, "", 11},
     {SettingKey::Bmp, "ScreenShot", "BMP", ValueKind::Flag, "0"},
     {SettingKey::AlertDusk, "Alert", "Dusk", ValueKind::Flag, "0"},
     {SettingKey::AlertDawn, "Alert", "Dawn", ValueKind::Flag, "0"},

@@ -34,7 +34,7 @@ std::string Expected(const SettingDefinition& d) {
             return "hexadecimal digits BBGGRR";
         case ValueKind::GameTimes:
             return "game times HH:MM[,HH:MM...]";
-        case ValueKind::Text:
+        case ValueKind::Folder:
             break;
     }
     return "a text";
@@ -139,7 +139,7 @@ std::string AlarmTimesLine(const SettingDefinition& d, const std::optional<std::
 std::string SettingLine(const SettingDefinition& d, const std::optional<std::string>& stored,
                         const Shell& shell) {
     switch (d.kind) {
-        case ValueKind::Text:
+        case ValueKind::Folder:
             return FolderLine(stored, shell) + Utf8Note(stored);
         case ValueKind::GameTimes:
             return AlarmTimesLine(d, stored);
