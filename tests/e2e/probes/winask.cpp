@@ -310,6 +310,21 @@ int Sync(int argc, char** argv) {
     return answered != 0 ? 0 : 1;
 }
 
+// moving CLASS TITLE: the window's thread is in the system's move or size loop (a drag);
+// exits 1 once it is not, or without such a window.
+int Moving(char** argv) {
+    HWND window = FindTop(argv[2], argv[3]);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+        Say("found=0\n");
+        return 1;
+    }
+    const bool moving = (info.flags & GUI_INMOVESIZE) != 0;
+    Say("found=1\nmoving=%d\n", moving ? 1 : 0);
+    return moving ? 0 : 1;
+}
+
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) {
@@ -675,17 +690,19 @@ int OnDesktop(int argc, char** argv) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: winask find CLASS [TITLE] | shown CLASS TITLE | probe CLASS TITLE | "
-                 "count CLASS | menu | "
-                 "children CLASS TITLE "
-                 "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
-                 "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | documents | list | "
-                 "shell-restart HWND ID | dos-path UNIX_PATH | tray-icons | click HWND | "
-                 "layout CLASS TITLE | monitors | move HWND X Y | display-mode WIDTH HEIGHT | "
-                 "wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
-                 "(commands joined by +: in turn) | serve | "
-                 "on-desktop DESKTOP PROGRAM [ARGS...]\n");
+    std::fprintf(
+        stderr,
+        "usage: winask find CLASS [TITLE] | shown CLASS TITLE | probe CLASS TITLE | "
+        "count CLASS | menu | "
+        "children CLASS TITLE "
+        "CHILD_CLASS | dialog TITLE | foreground | post HWND MSG WPARAM LPARAM | "
+        "activate HWND | sync HWND | sync CLASS TITLE | sync-at X Y | moving CLASS TITLE | "
+        "documents | list | "
+        "shell-restart HWND ID | dos-path UNIX_PATH | tray-icons | click HWND | "
+        "layout CLASS TITLE | monitors | move HWND X Y | display-mode WIDTH HEIGHT | "
+        "wait SECONDS COMMAND ... | wait-gone SECONDS COMMAND ... "
+        "(commands joined by +: in turn) | serve | "
+        "on-desktop DESKTOP PROGRAM [ARGS...]\n");
     return 2;
 }
 
@@ -729,6 +746,9 @@ int Run(int argc, char** argv) {
     }
     if ((command == "sync" && (argc == 3 || argc == 4)) || (command == "sync-at" && argc == 4)) {
         return Sync(argc, argv);
+    }
+    if (command == "moving" && argc == 4) {
+        return Moving(argv);
     }
     if (command == "layout" && argc == 4) {
         return Layout(argv);
