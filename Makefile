@@ -34,7 +34,7 @@ BUSY ?= 0
 test-repeat: build
 	@tools/test-repeat.sh $(N) $(BUSY)
 
-# The inner loop: the native unit and form tests only, in seconds.
+# The inner loop: the native tests only (no journeys, package or profile), in seconds.
 check: native
 	@ctest --preset native -j2 -E '^(e2e|dist|profile)\.'
 

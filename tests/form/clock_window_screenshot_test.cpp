@@ -344,7 +344,7 @@ class ClockWindowOnWindows : public test::ClockWindowInFolder {
     WindowId game = 0;
 };
 
-constexpr DpiContext kClockContext = 0x11;  // the clock's own: not DPI-aware
+constexpr DpiContext kClockContext = 0x11;  // the clock's own: per-monitor aware
 constexpr DpiContext kGameContext = 0x22;   // a DPI-aware game
 
 TEST_F(ClockWindowOnWindows, TheGameIsMeasuredAndCopiedInItsOwnDpiContext) {
