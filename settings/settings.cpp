@@ -24,22 +24,6 @@ class FlushOnRelease {
     Profile& profile_;
 };
 
-SettingValue DefaultValue(const SettingDefinition& d) {
-    switch (d.kind) {
-        case ValueKind::Integer:
-            return ReadInteger(d.defaultText, 0);
-        case ValueKind::Flag:
-            return ReadFlag(d.defaultText, false);
-        case ValueKind::Colour:
-            return ReadColor(d.defaultText, 0);
-        case ValueKind::GameTimes:
-            return ReadAlarmTimes(d.defaultText).taken;
-        case ValueKind::Folder:
-            break;
-    }
-    return std::string(d.defaultText);
-}
-
 // The text passed as the default of the read: integers and flags get theirs from the rule.
 std::string ReadDefaultText(const SettingDefinition& d, const SettingsPlaces& places) {
     switch (d.kind) {
@@ -63,6 +47,30 @@ constexpr bool RowsInKeyOrder() {
 static_assert(RowsInKeyOrder(), "Definition() finds a key's row by its number");
 
 }  // namespace
+
+SettingValue DefaultValue(const SettingDefinition& d) {
+    switch (d.kind) {
+        case ValueKind::Integer:
+            return ReadInteger(d.defaultText, 0);
+        case ValueKind::Flag:
+            return ReadFlag(d.defaultText, false);
+        case ValueKind::Colour:
+            return ReadColor(d.defaultText, 0);
+        case ValueKind::GameTimes:
+            return ReadAlarmTimes(d.defaultText).taken;
+        case ValueKind::Folder:
+            break;
+    }
+    return std::string(d.defaultText);
+}
+
+SettingValues DefaultValues() {
+    SettingValues values;
+    for (const SettingDefinition& d : kSettings) {
+        values[static_cast<std::size_t>(d.id)] = DefaultValue(d);
+    }
+    return values;
+}
 
 const SettingDefinition& Definition(SettingKey key) {
     return kSettings[static_cast<std::size_t>(key)];

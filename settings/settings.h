@@ -104,6 +104,15 @@ const SettingDefinition& Definition(SettingKey key);
 // Integers, flags, colours, texts and game times.
 using SettingValue = std::variant<std::int32_t, bool, TColor, std::string, GameTimesOfDay>;
 
+// One value per key, in key order.
+using SettingValues = std::array<SettingValue, kSettings.size()>;
+
+// The value a key takes when the file has none it can use.
+SettingValue DefaultValue(const SettingDefinition& definition);
+
+// Every key at its default.
+SettingValues DefaultValues();
+
 // Where each value goes when loaded and comes from when saved: the window's position, menu
 // checks, label colours and the program-wide values.
 class SettingsPlaces {

@@ -145,11 +145,14 @@ TMouseEvent TFormVT555::FindMouseHandler(std::string_view name) {
 void TFormVT555::FormCreate(TObject*) {
     // Without a documents folder, screenshots go beside the program.
     const std::optional<std::string> documents = shell_.DocumentsFolder();
-    ScreenshotFolder =
-        documents ? *documents : std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte()));
+    Put(SettingKey::SaveFolder,
+        documents ? *documents
+                  : std::string(FolderOf(shell_.ProgramPath(), shell_.PathLeadByte())));
     LoadSettings();
-    alerts_ =
-        GameAlerts(AlertChoice{AlertOnDusk, AlertOnDawn, AlertAtTimes.minutes, AlertLeadSeconds});
+    alerts_ = GameAlerts(AlertChoice{Setting<bool>(SettingKey::AlertDusk),
+                                     Setting<bool>(SettingKey::AlertDawn),
+                                     Setting<GameTimesOfDay>(SettingKey::AlertAt).minutes,
+                                     Setting<std::int32_t>(SettingKey::AlertLead)});
     SetClientSize(kNarrowWidth, kStripHeight);
     SetCaption(std::string(texts::kWindowCaption.cp932));
     SetDoubleBuffered(true);
@@ -209,7 +212,7 @@ void TFormVT555::TimerVTTimer(TObject*) {
     const GameTime t = CalcGameTime(now);
     const bool night = IsGameNight(t);
     if (night != lastNight_ && Popup_BGColor->Checked()) {
-        PaintBackground(night ? NightBgColor : DayBgColor);
+        PaintBackground(Setting<TColor>(night ? SettingKey::NightColor : SettingKey::DayColor));
     }
     lastNight_ = night;
     if (lastGameSecond_.Changed(t.Second)) {
@@ -255,9 +258,11 @@ void TFormVT555::Timer1Timer(TObject*) {
 }
 
 void TFormVT555::TakeScreenshot(WindowId game) {
-    const auto saved = vc::TakeScreenshot(System().TheDesktop(), shell_, clock_, game,
-                                          ScreenshotTarget{ScreenshotFolder, SaveBmp});
-    if (saved && ScreenshotNotice) {
+    const auto saved =
+        vc::TakeScreenshot(System().TheDesktop(), shell_, clock_, game,
+                           ScreenshotTarget{Setting<std::string>(SettingKey::SaveFolder),
+                                            Setting<bool>(SettingKey::Bmp)});
+    if (saved && Setting<bool>(SettingKey::ShotNotice)) {
         const BalloonText balloon = SavedBalloon(*saved);
         noticeFile_ = saved->PathOf(saved->JpegName());
         TaskTrayMiniX->ShowBalloon(balloon.title, balloon.text);
@@ -336,9 +341,10 @@ void TFormVT555::PaintBackground(TColor colour) {
 
 TColor TFormVT555::CurrentBackgroundColor() const {
     if (!Popup_BGColor->Checked()) {
-        return DefaultBgColor;
+        return Setting<TColor>(SettingKey::DefaultColor);
     }
-    return IsGameNight(CalcGameTime(clock_)) ? NightBgColor : DayBgColor;
+    return Setting<TColor>(IsGameNight(CalcGameTime(clock_)) ? SettingKey::NightColor
+                                                             : SettingKey::DayColor);
 }
 
 void TFormVT555::SetButtonLook(ButtonLook look) {

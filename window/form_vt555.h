@@ -97,7 +97,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     struct SettingPlace;
     static std::span<const ComponentBinding> ComponentBindings();
     static std::span<const HandlerBinding> HandlerBindings();
-    static const SettingPlace& PlaceOf(SettingKey key);
+    // The component that shows a key, or nothing when the key is kept in settings_.
+    static const SettingPlace* ShownPlaceOf(SettingKey key);
 
     void BindComponents();
     TNotifyEvent FindHandler(std::string_view name) override;
@@ -128,20 +129,15 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void UpdateButtonLook(const SystemTime& now);
     TColor CurrentBackgroundColor() const;
 
-    // The program-wide values, loaded from the settings file.
-    TColor DefaultBgColor = 0x000000;
-    TColor DayBgColor = 0xFF0000;
-    TColor NightBgColor = 0x00007F;
-    std::string ScreenshotFolder;
-    bool SaveBmp = false;
-    // Extras, set by hand in the settings file and never written: a balloon and a blink ahead
-    // of the game's dusk, dawn and alarm times, and a balloon after each saved screenshot.
-    bool AlertOnDusk = false;
-    bool AlertOnDawn = false;
-    std::int32_t AlertLeadSeconds = 60;
-    GameTimesOfDay AlertAtTimes;
-    bool ScreenshotNotice = false;
+    // A value no component shows, as loaded from the settings file.
+    template <class Value>
+    const Value& Setting(SettingKey key) const {
+        return std::get<Value>(settings_[static_cast<std::size_t>(key)]);
+    }
 
+    // The values the settings file holds that no component shows; a key shown by a component
+    // (the place, a menu check, a text colour) lives there instead.
+    SettingValues settings_ = DefaultValues();
     const LocalClock& clock_;
     Shell& shell_;
     bool showRealTimeAtStart_ = false;

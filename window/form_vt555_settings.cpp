@@ -1,7 +1,6 @@
 // Where each setting lives in the clock window.
+#include <algorithm>
 #include <array>
-#include <type_traits>
-#include <utility>
 
 #include "window/form_vt555.h"
 
@@ -23,23 +22,12 @@ void TFormVT555::SaveSettings() {
     vc::SaveSettings(*profile, *this, path);
 }
 
-// One row per key, in key order: how a loaded value is put in its place and read back from
-// it for saving.
+// How a loaded value is put in the component that shows it and read back from it for saving.
 struct TFormVT555::SettingPlace {
     SettingKey key;
     void (*put)(TFormVT555& form, const SettingValue& value);
     SettingValue (*get)(const TFormVT555& form);
 
-    // A program-wide value of the window.
-    template <auto member>
-    static constexpr SettingPlace Value(SettingKey key) {
-        using Type = std::remove_cvref_t<decltype(std::declval<TFormVT555&>().*member)>;
-        return {key,
-                [](TFormVT555& form, const SettingValue& value) {
-                    form.*member = std::get<Type>(value);
-                },
-                [](const TFormVT555& form) { return SettingValue(form.*member); }};
-    }
     // The window's place on one axis; the other stays where the window is.
     template <bool left>
     static constexpr SettingPlace Position(SettingKey key) {
@@ -72,53 +60,40 @@ struct TFormVT555::SettingPlace {
     }
 };
 
-const TFormVT555::SettingPlace& TFormVT555::PlaceOf(SettingKey key) {
+const TFormVT555::SettingPlace* TFormVT555::ShownPlaceOf(SettingKey key) {
     using P = SettingPlace;
     using K = SettingKey;
-    static constexpr std::array<SettingPlace, kSettings.size()> places{{
+    static constexpr std::array places{
         P::Position<true>(K::XPos),
         P::Position<false>(K::YPos),
         P::Check<&TFormVT555::Popup_24Hour>(K::Hour24),
         P::TextColour<&TFormVT555::Label_VTime>(K::VTimeColor),
         // Shown once the strip is sized at start; the menu's check is what is saved.
-        {K::ShowRTime,
-         [](TFormVT555& form, const SettingValue& value) {
-             form.showRealTimeAtStart_ = std::get<bool>(value);
-         },
-         [](const TFormVT555& form) { return SettingValue(form.Popup_ShowRTime->Checked()); }},
+        SettingPlace{
+            K::ShowRTime,
+            [](TFormVT555& form, const SettingValue& value) {
+                form.showRealTimeAtStart_ = std::get<bool>(value);
+            },
+            [](const TFormVT555& form) { return SettingValue(form.Popup_ShowRTime->Checked()); }},
         P::TextColour<&TFormVT555::Label_RTime>(K::RTimeColor),
         P::Check<&TFormVT555::Popup_BGColor>(K::DayOrNight),
-        P::Value<&TFormVT555::DefaultBgColor>(K::DefaultColor),
-        P::Value<&TFormVT555::DayBgColor>(K::DayColor),
-        P::Value<&TFormVT555::NightBgColor>(K::NightColor),
         P::Check<&TFormVT555::Popup_SS>(K::CtrlPSave),
-        P::Value<&TFormVT555::ScreenshotFolder>(K::SaveFolder),
-        P::Value<&TFormVT555::SaveBmp>(K::Bmp),
-        P::Value<&TFormVT555::AlertOnDusk>(K::AlertDusk),
-        P::Value<&TFormVT555::AlertOnDawn>(K::AlertDawn),
-        P::Value<&TFormVT555::AlertLeadSeconds>(K::AlertLead),
-        P::Value<&TFormVT555::AlertAtTimes>(K::AlertAt),
-        P::Value<&TFormVT555::ScreenshotNotice>(K::ShotNotice),
-    }};
-    static_assert(
-        [] {
-            for (std::size_t i = 0; i < places.size(); ++i) {
-                if (static_cast<std::size_t>(places[i].key) != i) {
-                    return false;
-                }
-            }
-            return true;
-        }(),
-        "a key's row is found by its number");
-    return places[static_cast<std::size_t>(key)];
+    };
+    const auto found = std::ranges::find(places, key, &SettingPlace::key);
+    return found == places.end() ? nullptr : &*found;
 }
 
 void TFormVT555::Put(SettingKey key, const SettingValue& value) {
-    PlaceOf(key).put(*this, value);
+    if (const SettingPlace* place = ShownPlaceOf(key)) {
+        place->put(*this, value);
+        return;
+    }
+    settings_[static_cast<std::size_t>(key)] = value;
 }
 
 SettingValue TFormVT555::Get(SettingKey key) const {
-    return PlaceOf(key).get(*this);
+    const SettingPlace* place = ShownPlaceOf(key);
+    return place != nullptr ? place->get(*this) : settings_[static_cast<std::size_t>(key)];
 }
 
 }  // namespace vc
