@@ -216,8 +216,28 @@ void TFormVT555::TimerVTTimer(TObject*) {
     }
     lastNight_ = night;
     if (lastGameSecond_.Changed(t.Second)) {
-        Label_VTime->SetCaption(FormatGameLine(t, Popup_24Hour->Checked()));
+        ShowGameLine(t);
     }
+}
+
+void TFormVT555::ShowGameLine(const GameTime& t) {
+    Label_VTime->SetCaption(FormatGameLine(t, Popup_24Hour->Checked()));
+}
+
+void TFormVT555::ShowRealLine(const SystemTime& now) {
+    Label_RTime->SetCaption(FormatRealLine(now, Popup_24Hour->Checked()));
+}
+
+void TFormVT555::ShowMoment(std::optional<bool> hour24, std::optional<bool> realTime) {
+    if (hour24) {
+        Popup_24Hour->SetChecked(*hour24);
+    }
+    if (realTime) {
+        ShowRealTime(*realTime);
+    }
+    const SystemTime now = clock_.Now();
+    ShowGameLine(CalcGameTime(now));
+    ShowRealLine(now);
 }
 
 // A tick with nothing due allocates nothing: the texts are made only for a balloon. The
@@ -234,7 +254,7 @@ void TFormVT555::TellAlertsDue(const SystemTime& now) {
 void TFormVT555::TimerRTTimer(TObject*) {
     const SystemTime now = clock_.Now();
     if (lastRealSecond_.Changed(now.wSecond)) {
-        Label_RTime->SetCaption(FormatRealLine(now, Popup_24Hour->Checked()));
+        ShowRealLine(now);
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "clock/alert_blink.h"
 #include "clock/game_alerts.h"
+#include "clock/game_time.h"
 #include "framework/application.h"
 #include "framework/color_dialog.h"
 #include "framework/form.h"
@@ -90,6 +92,9 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     void PaintBackground(TColor colour);
     // Copies the look's picture into the button when the look changes.
     void SetButtonLook(ButtonLook look);
+    // For a picture of one moment: the hour form and the real time as given (as loaded where
+    // not given), and both lines for the clock's time now, as the ticks would set them.
+    void ShowMoment(std::optional<bool> hour24, std::optional<bool> realTime);
 
   private:
     struct ComponentBinding;
@@ -128,6 +133,8 @@ class TFormVT555 : public TForm, public SettingsPlaces {
     // from the pointer, an alert's blink.
     void UpdateButtonLook(const SystemTime& now);
     TColor CurrentBackgroundColor() const;
+    void ShowGameLine(const GameTime& t);
+    void ShowRealLine(const SystemTime& now);
 
     // A value no component shows, as loaded from the settings file.
     template <class Value>

@@ -9,11 +9,8 @@
 #include "app/vlttime/arguments.h"
 #include "app/vlttime/local_time_text.h"
 #include "app/vlttime/strip_render.h"
-#include "platform/posix/ini_profile.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/raster/png.h"
-#include "settings/settings.h"
-#include "settings/value_rules.h"
 
 namespace vc::vlttime {
 namespace {
@@ -192,9 +189,9 @@ class RenderParser {
     std::string error_;
 };
 
-// The clock's settings file fills in the picture before the options given on the command
-// line override it; the strip then loads it as the clock would, from beside its program.
-std::string ReadSettingsFile(const std::string& path, StripPicture& picture) {
+// The strip loads the settings file as the clock would, from beside its program; the options
+// given on the command line then override it.
+std::string TakeSettingsFile(const std::string& path, StripPicture& picture) {
     constexpr std::string_view kExtension = ".ini";
     if (!path.ends_with(kExtension)) {
         return Quoted(path) + ": expected a settings file whose name ends in .ini";
@@ -202,13 +199,6 @@ std::string ReadSettingsFile(const std::string& path, StripPicture& picture) {
     if (PosixShell(path, std::nullopt).KindOf(path) != PathKind::File) {
         return Quoted(path) + ": no such file";
     }
-    IniProfile profile(path);
-    const auto flag = [&profile](SettingKey key, bool fallback) {
-        const SettingDefinition& d = Definition(key);
-        return ReadFlag(profile.GetString(d.section, d.key, ""), fallback);
-    };
-    picture.width = flag(SettingKey::ShowRTime, false) ? kWideWidth : kNarrowWidth;
-    picture.hour24 = flag(SettingKey::Hour24, true);
     picture.programPath = path.substr(0, path.size() - kExtension.size()) + ".exe";
     return "";
 }
@@ -232,14 +222,16 @@ int RunRender(std::span<const std::string_view> args, const Environment& env) {
     }
     StripPicture picture{.at = options.at ? *options.at : env.clock.Now()};
     if (options.settings) {
-        const std::string problem = ReadSettingsFile(*options.settings, picture);
+        const std::string problem = TakeSettingsFile(*options.settings, picture);
         if (!problem.empty()) {
             env.err << "vlttime: --settings: " << problem << '\n';
             return kExitUsage;
         }
     }
-    picture.width = options.width.value_or(picture.width);
-    picture.hour24 = options.hour24.value_or(picture.hour24);
+    if (options.width) {
+        picture.realTime = *options.width == kWideWidth;
+    }
+    picture.hour24 = options.hour24;
     picture.look = options.look.value_or(picture.look);
     picture.dpi = options.dpi.value_or(picture.dpi);
 

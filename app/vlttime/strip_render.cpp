@@ -1,6 +1,5 @@
 #include "app/vlttime/strip_render.h"
 
-#include "clock/clock_lines.h"
 #include "framework/resources.h"
 #include "platform/posix/cp932.h"
 #include "platform/raster/empty_desktop.h"
@@ -26,10 +25,7 @@ Bitmap RenderStrip(const StripPicture& picture) {
     system.dpi = picture.dpi;
     HeadlessStrip strip(system, picture.at, picture.programPath);
     TFormVT555& form = strip.Form();
-    form.Popup_24Hour->SetChecked(picture.hour24);
-    form.SetClientSize(picture.width, kStripHeight);
-    form.Label_VTime->SetCaption(FormatGameLine(CalcGameTime(picture.at), picture.hour24));
-    form.Label_RTime->SetCaption(FormatRealLine(picture.at, picture.hour24));
+    form.ShowMoment(picture.hour24, picture.realTime);
     form.SetButtonLook(picture.look);
     return strip.Render();
 }

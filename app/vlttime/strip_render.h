@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 
 #include "framework/application.h"
 #include "framework/bitmap.h"
@@ -39,8 +40,9 @@ class HeadlessStrip {
 
 struct StripPicture {
     SystemTime at;
-    int width = kNarrowWidth;
-    bool hour24 = true;
+    // Unset: as the settings file has it, or the clock's default.
+    std::optional<bool> realTime = std::nullopt;
+    std::optional<bool> hour24 = std::nullopt;
     ButtonLook look = ButtonLook::Normal;
     // Of the monitor, 96 at 100 %.
     int dpi = kDesignDpi;

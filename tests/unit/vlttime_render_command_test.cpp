@@ -183,7 +183,8 @@ TEST_P(RenderPicture, WritesTheStripAsTheClockShowsIt) {
     const StripPicture& shown = GetParam().shown;
     EXPECT_EQ(outcome.status, kExitOk);
     const DpiScale scale(shown.dpi);
-    const Size size = scale.Px(Size{shown.width, kStripHeight});
+    const Size size =
+        scale.Px(Size{shown.realTime.value_or(false) ? kWideWidth : kNarrowWidth, kStripHeight});
     EXPECT_EQ(outcome.out, "wrote " + path + " (" + std::to_string(size.width) + "x" +
                                std::to_string(size.height) + ")\n");
     EXPECT_EQ(outcome.err, "");
@@ -195,16 +196,15 @@ TEST_P(RenderPicture, WritesTheStripAsTheClockShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, RenderPicture,
-    testing::Values(PictureCase{{}, StripPicture{.at = kNow}},
-                    PictureCase{{"--at", "2026-03-01 00:00:00", "--width", "350"},
-                                StripPicture{.at = kMarch1, .width = kWideWidth}},
-                    PictureCase{{"--12h", "--look=down", "--width=350"},
-                                StripPicture{.at = kNow,
-                                             .width = kWideWidth,
-                                             .hour24 = false,
-                                             .look = ButtonLook::Down}},
-                    PictureCase{{"--scale", "125", "--width=350"},
-                                StripPicture{.at = kNow, .width = kWideWidth, .dpi = 120}}));
+    testing::Values(
+        PictureCase{{}, StripPicture{.at = kNow}},
+        PictureCase{{"--at", "2026-03-01 00:00:00", "--width", "350"},
+                    StripPicture{.at = kMarch1, .realTime = true}},
+        PictureCase{
+            {"--12h", "--look=down", "--width=350"},
+            StripPicture{.at = kNow, .realTime = true, .hour24 = false, .look = ButtonLook::Down}},
+        PictureCase{{"--scale", "125", "--width=350"},
+                    StripPicture{.at = kNow, .realTime = true, .dpi = 120}}));
 
 TEST_F(RenderRun, ASettingsFileGivesColoursWidthAndHourFormAndOptionsStillWin) {
     const std::string settings = PathOf("VeltriaClock.ini");
@@ -215,7 +215,7 @@ TEST_F(RenderRun, ASettingsFileGivesColoursWidthAndHourFormAndOptionsStillWin) {
     ASSERT_EQ(picture.Width(), kWideWidth);
     EXPECT_EQ(picture.At(345, 20), (Rgb{0, 0x20, 0x60})) << "the band's colour";
     EXPECT_TRUE(picture == RenderStrip(StripPicture{.at = kMarch1,
-                                                    .width = kWideWidth,
+                                                    .realTime = true,
                                                     .hour24 = false,
                                                     .programPath = PathOf("VeltriaClock.exe")}));
     bool yellowText = false;
