@@ -452,8 +452,12 @@ e2e_drag() {
     local step steps=8
     session_point_at "$1" "$2"
     xdotool mousedown 1
-    # The press handled: the move loop follows the steps.
-    e2e_clock_settled
+    # The press starts the system's move loop, which grabs the pointer: steps made before
+    # would go to the windows they pass over, and the strip would stop short. Answers from the
+    # clock's thread may come before the press is handled (sent messages first), so the loop
+    # itself is waited for. A first drag may start none (e2e_prime_drag tries again).
+    e2e_poll 3 e2e_ask moving TFormVT555 VeltriaClock ||
+        echo "note: no move loop after the press at $1,$2"
     for step in $(seq 1 $steps); do
         # No --sync: a step that ends where the pointer already is would hang it.
         xdotool mousemove $(($1 + ($3 - $1) * step / steps)) $(($2 + ($4 - $2) * step / steps))
