@@ -16,6 +16,27 @@ namespace {
 
 using ClockWindowLayout = test::ClockWindow;
 
+// The code sizes the strip and fills the band with constants of its own: they are the
+// layout's, as loaded before the start sizes anything.
+TEST(ClockWindowDesign, TheStripsSizesInTheCodeAreTheLayouts) {
+    ScriptedWindowSystem system;
+    TApplication application(system, "veltriaclock");
+    const SetClock clock(test::Local(3, 1, 0, 0, 0, 0, 0));
+    PosixShell shell(HeadlessStrip::kNoProgram, std::nullopt);
+    const auto form = CreateFormVT555(application, clock, shell, ResourceBytes("TFORMVT555"),
+                                      LayoutSources{Utf8ToCp932, ResourceBytes});
+    EXPECT_EQ(form->Width(), kWideWidth);
+    EXPECT_EQ(form->Height(), kStripHeight);
+    EXPECT_EQ(form->Image_BG->Width(), kWideWidth);
+    EXPECT_EQ(form->Image_BG->Height(), kBandHeight);
+    // The narrow strip is the left half: its frame pictures end there.
+    for (const TControl* control : form->Controls()) {
+        if (control->Name() == "Image2" || control->Name() == "Image3") {
+            EXPECT_EQ(control->BoundsRect().right, kNarrowWidth) << control->Name();
+        }
+    }
+}
+
 TEST_F(ClockWindowLayout, VisualComponentsStandInStackingOrderWithTheirBounds) {
     struct Expected {
         const char* name;
