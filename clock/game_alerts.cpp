@@ -9,7 +9,6 @@ namespace vc {
 namespace {
 
 constexpr std::int64_t kRealMsPerGameDay = kMsPerGameDay / kGameSpeed;
-constexpr std::int32_t kGameMsPerMinute = 60'000;
 
 // A clock set back finds an occurrence at or before the one told last: it was told then,
 // unless the clock went back more than a whole game day, where a new round begins.

@@ -18,6 +18,7 @@ struct GameTime {
 
 inline constexpr std::int32_t kMsPerBlock = 3 * 3'600'000;
 inline constexpr std::int32_t kMsPerGameDay = 86'400'000;
+inline constexpr std::int32_t kGameMsPerMinute = 60'000;
 inline constexpr std::int32_t kGameSpeed = 8;
 // The game clock stands this far behind the start of each real block, in game ms.
 inline constexpr std::int32_t kGameLagMs = 192'000;

@@ -2,11 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "clock/game_time.h"
+#include "framework/texts.h"
+#include "settings/alarm_times.h"
+
 #include "framework/cp932_bytes.h"
 #include "platform/posix/cp932.h"
 
 namespace vc {
 namespace {
+
+// The texts are fixed bytes; the times of day they name are the clock's phases.
+TEST(AlertBalloon, TheDuskAndDawnTextsNameThePhasesTimes) {
+    const struct {
+        std::int32_t phaseMs;
+        std::vector<texts::Text> texts;
+    } phases[] = {
+        {kGameDuskMs,
+         {texts::kDuskInMinutesFormat, texts::kDuskInSecondsFormat, texts::kDuskReached}},
+        {kGameDawnMs,
+         {texts::kDawnInMinutesFormat, texts::kDawnInSecondsFormat, texts::kDawnReached}},
+    };
+    for (const auto& phase : phases) {
+        const std::string time = FormatGameMinute(phase.phaseMs / kGameMsPerMinute);
+        for (const texts::Text& text : phase.texts) {
+            EXPECT_NE(text.cp932.find(time), std::string_view::npos) << text.decoded;
+        }
+    }
+}
 
 TEST(AlertBalloon, SaysTheRealTimeLeftInMinutesOrSeconds) {
     const struct {
