@@ -3,14 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "framework/game_client.h"
 #include "framework/seam/desktop.h"
 #include "framework/seam/local_clock.h"
 #include "framework/seam/shell.h"
 
 namespace vc {
-
-// The window class of the game client's top-level window.
-inline constexpr const char* kGameWindowClass = "VLT-CL";
 
 // Polls the P key on each hotkey tick and says when Ctrl+P was pressed for the game.
 class ScreenshotHotkey {

@@ -9,6 +9,7 @@
 #include "clock/clock_lines.h"
 #include "clock/game_time.h"
 #include "clock/local_calendar.h"
+#include "framework/game_client.h"
 #include "framework/texts.h"
 #include "window/balloon_texts.h"
 #include "window/desktop_clamp.h"
