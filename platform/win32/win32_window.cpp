@@ -92,11 +92,11 @@ void AcceptFromTheShell(HWND window, UINT message) {
 }  // namespace
 
 std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(
-    HINSTANCE instance, HWND owner, FontCache& fonts, const WindowSystem& colours,
+    HINSTANCE instance, HWND owner, FontCache& fonts, const WindowSystem& system,
     WindowClient& client, const TopLevelStyle& style, const Rect& bounds) {
     const std::wstring className = Cp932ToWide(style.className);
     RegisterClassOnce(instance, className, &Win32Window::Procedure);
-    std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, true));
+    std::unique_ptr<Win32Window> window(new Win32Window(fonts, system, client, true));
     const Rect place = UnitsToPixels(*ScreenMonitors(), bounds).pixels;
     window->Created(CreateWindowExW(style.stayOnTop ? WS_EX_TOPMOST : 0, className.c_str(), L"",
                                     WS_POPUP | WS_CLIPCHILDREN, place.left, place.top,
@@ -107,13 +107,13 @@ std::unique_ptr<Win32Window> Win32Window::CreateTopLevel(
 }
 
 std::unique_ptr<Win32Window> Win32Window::CreateChild(HINSTANCE instance, HWND parent,
-                                                      FontCache& fonts, const WindowSystem& colours,
+                                                      FontCache& fonts, const WindowSystem& system,
                                                       WindowClient& client,
                                                       const std::string& className,
                                                       const Rect& bounds) {
     const std::wstring name = Cp932ToWide(className);
     RegisterClassOnce(instance, name, &Win32Window::Procedure);
-    std::unique_ptr<Win32Window> window(new Win32Window(fonts, colours, client, false));
+    std::unique_ptr<Win32Window> window(new Win32Window(fonts, system, client, false));
     const Rect place = DpiScale(DpiOfWindow(parent)).Px(bounds);
     window->Created(CreateWindowExW(0, name.c_str(), L"", WS_CHILD | WS_CLIPSIBLINGS, place.left,
                                     place.top, place.Width(), place.Height(), parent, nullptr,
@@ -122,9 +122,9 @@ std::unique_ptr<Win32Window> Win32Window::CreateChild(HINSTANCE instance, HWND p
     return window;
 }
 
-Win32Window::Win32Window(FontCache& fonts, const WindowSystem& colours, WindowClient& client,
+Win32Window::Win32Window(FontCache& fonts, const WindowSystem& system, WindowClient& client,
                          bool topLevel)
-    : fonts_(fonts), colours_(colours), client_(client), topLevel_(topLevel) {}
+    : fonts_(fonts), system_(system), client_(client), topLevel_(topLevel) {}
 
 void Win32Window::Created(HWND made) {
     if (made == nullptr) {
@@ -358,12 +358,12 @@ void Win32Window::Paint() {
         }
     }
     if (!doubleBuffered_ || offscreen_ == nullptr) {
-        GdiCanvas canvas(paint.Dc(), fonts_, colours_);
+        GdiCanvas canvas(paint.Dc(), fonts_, system_);
         PaintScaled(canvas, area);
         return;
     }
     // Compose off-screen; the screen gets one copy.
-    GdiCanvas canvas(offscreen_->Dc(), fonts_, colours_);
+    GdiCanvas canvas(offscreen_->Dc(), fonts_, system_);
     PaintScaled(canvas, area);
     BitBlt(paint.Dc(), area.left, area.top, area.Width(), area.Height(), offscreen_->Dc(),
            area.left, area.top, SRCCOPY);

@@ -11,14 +11,16 @@ namespace vc {
 class FontCache;
 
 // A native window that hands painting and clicks to the control that owns it. The fonts and
-// colours it paints with belong to the window system that made it, which outlives it.
+// system colours it paints with belong to the window system that made it, which outlives it.
 class Win32Window final : public NativeWindow {
   public:
-    static std::unique_ptr<Win32Window> CreateTopLevel(
-        HINSTANCE instance, HWND owner, FontCache& fonts, const WindowSystem& colours,
-        WindowClient& client, const TopLevelStyle& style, const Rect& bounds);
+    static std::unique_ptr<Win32Window> CreateTopLevel(HINSTANCE instance, HWND owner,
+                                                       FontCache& fonts, const WindowSystem& system,
+                                                       WindowClient& client,
+                                                       const TopLevelStyle& style,
+                                                       const Rect& bounds);
     static std::unique_ptr<Win32Window> CreateChild(HINSTANCE instance, HWND parent,
-                                                    FontCache& fonts, const WindowSystem& colours,
+                                                    FontCache& fonts, const WindowSystem& system,
                                                     WindowClient& client,
                                                     const std::string& className,
                                                     const Rect& bounds);
@@ -40,7 +42,7 @@ class Win32Window final : public NativeWindow {
     void Show() override;
 
   private:
-    Win32Window(FontCache& fonts, const WindowSystem& colours, WindowClient& client, bool topLevel);
+    Win32Window(FontCache& fonts, const WindowSystem& system, WindowClient& client, bool topLevel);
     // EOutOfResources when CreateWindowExW made no window.
     void Created(HWND made);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,7 +54,7 @@ class Win32Window final : public NativeWindow {
     LRESULT MouseButton(TMouseButton button, bool down, LPARAM lParam);
 
     FontCache& fonts_;
-    const WindowSystem& colours_;
+    const WindowSystem& system_;
     WindowClient& client_;
     bool topLevel_;
     HWND handle_ = nullptr;
