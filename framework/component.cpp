@@ -79,6 +79,8 @@ int LayoutValue::AsEnum(std::initializer_list<std::string_view> names) const {
 }
 
 TComponent::~TComponent() {
+    // Back to front, as a class's members go: a component made later may refer to one made
+    // before it, and may still use it while it is destroyed.
     while (!components_.empty()) {
         components_.pop_back();
     }
