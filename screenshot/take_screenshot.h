@@ -3,25 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "framework/game_client.h"
 #include "framework/seam/desktop.h"
 #include "framework/seam/local_clock.h"
 #include "framework/seam/shell.h"
 
 namespace vc {
-
-// Polls the P key on each hotkey tick and says when Ctrl+P was pressed for the game.
-class ScreenshotHotkey {
-  public:
-    // The game window to capture, or 0. A press is examined once, on the tick its state is
-    // first seen: it counts only if P is down, Ctrl is down, the option is on and the game
-    // window is in front.
-    WindowId Poll(const Desktop& desktop, bool optionOn);
-
-    // P's last state; up and untoggled at start, so a P already down counts on the first
-    // tick.
-    KeyState LastPKeyState;
-};
 
 struct ScreenshotTarget {
     std::string folder;  // used as it stands, joined with "\"

@@ -21,6 +21,7 @@
 #include "framework/seam/local_clock.h"
 #include "framework/seam/shell.h"
 #include "framework/timer.h"
+#include "screenshot/screenshot_hotkey.h"
 #include "screenshot/take_screenshot.h"
 #include "settings/settings.h"
 #include "tray/task_tray_mini.h"

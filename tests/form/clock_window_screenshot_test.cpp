@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "framework/game_client.h"
 #include "platform/posix/cp932.h"
 #include "tests/form/clock_window_fixture.h"
 #include "tests/support/screenshot_support.h"

@@ -15,6 +15,7 @@
 
 #include "bench/allocation_count.h"
 #include "clock/game_time.h"
+#include "framework/game_client.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/screenshot_support.h"
 #include "tests/support/scripted_strip.h"
