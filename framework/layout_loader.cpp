@@ -1,120 +1,15 @@
 #include "framework/layout_loader.h"
 
-#include <cctype>
 #include <vector>
 
-#include "framework/color_dialog.h"
 #include "framework/controls.h"
 #include "framework/errors.h"
 #include "framework/form.h"
-#include "framework/image.h"
-#include "framework/label.h"
+#include "framework/layout_text.h"
 #include "framework/menu.h"
-#include "framework/panel.h"
-#include "framework/timer.h"
 
 namespace vc {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool IsNameChar(char c, bool first) {
-    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
-           (!first && (std::isdigit(static_cast<unsigned char>(c)) || c == '.'));
-}
-
-bool IsName(std::string_view s) {
-    if (s.empty()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (!IsNameChar(s[i], i == 0) || (s[i] == '.' && i + 1 == s.size())) {
-            return false;
-        }
-    }
-    return true;
-}
-
-[[noreturn]] void Malformed(int line, std::string_view text) {
-    throw ELayoutError(line, "cannot read \"" + std::string(text) + "\"");
-}
-
-std::string ParseQuoted(std::string_view text, int line) {
-    std::string out;
-    std::size_t i = 1;
-    for (; i < text.size(); ++i) {
-        if (text[i] == '\'') {
-            if (i + 1 < text.size() && text[i + 1] == '\'') {
-                out += '\'';
-                ++i;
-                continue;
-            }
-            break;
-        }
-        out += text[i];
-    }
-    if (i + 1 != text.size()) {
-        Malformed(line, text);
-    }
-    return out;
-}
-
-LayoutValue ParseValue(std::string_view text, int line, const LayoutSources& sources) {
-    LayoutValue value;
-    value.line = line;
-    if (text.empty()) {
-        Malformed(line, text);
-    }
-    if (text.front() == '\'') {
-        value.kind = LayoutValue::Kind::String;
-        const std::string utf8 = ParseQuoted(text, line);
-        try {
-            value.text = sources.toCp932(utf8);
-        } catch (const std::exception& error) {
-            // Bytes that are not UTF-8, or a character CP932 lacks, are the layout's fault too.
-            throw ELayoutError(line, "cannot read \"" + std::string(text) + "\": " + error.what());
-        }
-    } else if (text.front() == '[') {
-        if (text.back() != ']') {
-            Malformed(line, text);
-        }
-        value.kind = LayoutValue::Kind::Set;
-        std::string_view rest = text.substr(1, text.size() - 2);
-        while (!Trim(rest).empty()) {
-            const std::size_t comma = rest.find(',');
-            const std::string_view item = Trim(rest.substr(0, comma));
-            if (!IsName(item)) {
-                Malformed(line, text);
-            }
-            value.items.emplace_back(item);
-            rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
-        }
-    } else if (IsName(text)) {
-        value.kind = LayoutValue::Kind::Identifier;
-        value.text = text;
-    } else {
-        const bool hex = text.front() == '$';
-        const std::string digits(text.substr(hex ? 1 : 0));
-        std::size_t used = 0;
-        try {
-            value.integer = std::stoll(digits, &used, hex ? 16 : 10);
-        } catch (const std::exception&) {
-            Malformed(line, text);
-        }
-        if (used != digits.size() || digits.empty() || (hex && digits.front() == '-')) {
-            Malformed(line, text);
-        }
-    }
-    return value;
-}
 
 class Loader final : public LayoutContext {
   public:
@@ -178,7 +73,7 @@ void Loader::Run(std::string_view text) {
     int line = 0;
     while (!text.empty() || line == 0) {
         const std::size_t newline = text.find('\n');
-        ReadLine(Trim(text.substr(0, newline)), ++line);
+        ReadLine(TrimLayoutText(text.substr(0, newline)), ++line);
         text = newline == std::string_view::npos ? std::string_view{} : text.substr(newline + 1);
     }
     Finish(line);
@@ -192,7 +87,7 @@ void Loader::ReadLine(std::string_view text, int line) {
         throw ELayoutError(line, "text after the form's end");
     }
     if (text.starts_with("object ")) {
-        BeginObject(Trim(text.substr(7)), line);
+        BeginObject(TrimLayoutText(text.substr(7)), line);
     } else if (text == "end") {
         if (open_.empty()) {
             throw ELayoutError(line, "end without object");
@@ -209,11 +104,11 @@ void Loader::ReadLine(std::string_view text, int line) {
 void Loader::BeginObject(std::string_view header, int line) {
     const std::size_t colon = header.find(':');
     const std::string_view name =
-        colon == std::string_view::npos ? "" : Trim(header.substr(0, colon));
+        colon == std::string_view::npos ? "" : TrimLayoutText(header.substr(0, colon));
     const std::string_view kind =
-        Trim(colon == std::string_view::npos ? header : header.substr(colon + 1));
-    if (!IsName(kind) || (colon != std::string_view::npos && !IsName(name))) {
-        Malformed(line, header);
+        TrimLayoutText(colon == std::string_view::npos ? header : header.substr(colon + 1));
+    if (!IsLayoutName(kind) || (colon != std::string_view::npos && !IsLayoutName(name))) {
+        MalformedLayout(line, header);
     }
     if (open_.empty()) {
         if (kind != form_.ClassName()) {
@@ -257,13 +152,14 @@ void Loader::Place(TComponent& component, TComponent& container, int line) {
 void Loader::SetProperty(std::string_view text, int line) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        Malformed(line, text);
+        MalformedLayout(line, text);
     }
-    const std::string_view name = Trim(text.substr(0, equals));
-    if (!IsName(name)) {
-        Malformed(line, text);
+    const std::string_view name = TrimLayoutText(text.substr(0, equals));
+    if (!IsLayoutName(name)) {
+        MalformedLayout(line, text);
     }
-    const LayoutValue value = ParseValue(Trim(text.substr(equals + 1)), line, sources_);
+    const LayoutValue value =
+        ParseLayoutValue(TrimLayoutText(text.substr(equals + 1)), line, sources_.toCp932);
     TComponent& component = *open_.back().component;
     bool known = false;
     try {
@@ -301,24 +197,6 @@ void Loader::Finish(int lastLine) {
 }
 
 }  // namespace
-
-ComponentRegistry ComponentRegistry::WithStandardKinds() {
-    ComponentRegistry registry;
-    registry.Register<TImage>("TImage");
-    registry.Register<TLabel>("TLabel");
-    registry.Register<TPanel>("TPanel");
-    registry.Register<TTimer>("TTimer");
-    registry.Register<TPopupMenu>("TPopupMenu");
-    registry.Register<TMenuItem>("TMenuItem");
-    registry.Register<TColorDialog>("TColorDialog");
-    return registry;
-}
-
-std::unique_ptr<TComponent> ComponentRegistry::Make(std::string_view kind,
-                                                    TComponent& owner) const {
-    const auto found = factories_.find(kind);
-    return found == factories_.end() ? nullptr : found->second(owner);
-}
 
 void LoadLayout(TForm& form, std::string_view text, const ComponentRegistry& registry,
                 const LayoutSources& sources) {
