@@ -77,14 +77,12 @@ grab_x=$((CENTRE_X - PROBE[left])) grab_y=$((CENTRE_Y - PROBE[top]))
 e2e_prime_drag $grab_x $grab_y
 e2e_drag $((PROBE[left] + grab_x)) $((PROBE[top] + grab_y)) $((600 + grab_x)) $((500 + grab_y))
 e2e_wait_strip_at 600,500 "after a drag onto the primary"
+e2e_drag $((PROBE[left] + grab_x)) $((PROBE[top] + grab_y)) $((1800 + grab_x)) $((600 + grab_y))
+e2e_wait_strip_at 1800,600 "after a drag back onto the second monitor"
+# Wine's move loop keeps the pointer in the work area of the monitor it last saw the pointer
+# on; on a busy machine it sees only some of the steps, so a drag that ends on no monitor
+# starts where the monitor it ends near is certain: on it.
 e2e_drag $((PROBE[left] + grab_x)) $((PROBE[top] + grab_y)) $((1800 + grab_x)) 795
-if ! e2e_poll 5 e2e_strip_at 1800,730; then
-    echo "DIAG at ${PROBE[left]},${PROBE[top]}"
-    e2e_ask monitors || true; echo "DIAG monitors: $(declare -p ASK)"
-    e2e_ask find TFormVT555 VeltriaClock; h=${ASK[hwnd]}
-    e2e_ask move $h 1800 776 || true; echo "DIAG move 1800,776: $(declare -p ASK)"
-    e2e_ask move $h 1500 100 || true; echo "DIAG move 1500,100: $(declare -p ASK)"
-fi
 e2e_wait_strip_at 1800,730 "after a drag past the second monitor's bottom"
 
 # Moves by the system, as another program or a window manager makes them: each proposed
