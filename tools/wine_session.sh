@@ -132,24 +132,52 @@ session_start_clock() {
     SESSION_PIDS+=("$SESSION_CLOCK")
 }
 
+# session_ask COMMAND ARGS...: winask's answer (its key=value lines) in the associative array
+# ASK; its status. One Windows program per question, unless SESSION_ASK names a command that
+# does the same another way (the journeys keep one winask serving all their questions).
+declare -gA ASK
+session_ask() {
+    if [ -n "${SESSION_ASK:-}" ]; then
+        "$SESSION_ASK" "$@"
+        return
+    fi
+    local output line status=0
+    ASK=()
+    output=$(wine "$VC_PROBE" "$@" 2>/dev/null | tr -d '\r') || status=$?
+    while IFS= read -r line; do
+        [ -z "$line" ] || ASK[${line%%=*}]=${line#*=}
+    done <<<"$output"
+    return $status
+}
+
+# session_keep_answer NAME: the associative array NAME holds a copy of ASK.
+session_keep_answer() {
+    local -n kept=$1
+    local key
+    kept=()
+    for key in "${!ASK[@]}"; do
+        kept[$key]=${ASK[$key]}
+    done
+}
+
 # session_probe CLASS CAPTION: fills the associative array PROBE from winask probe.
 declare -gA PROBE
 session_probe() {
-    local output line
-    PROBE=()
-    output=$(wine "$VC_PROBE" probe "$1" "$2" 2>/dev/null | tr -d '\r') || return 1
-    while IFS= read -r line; do
-        PROBE[${line%%=*}]=${line#*=}
-    done <<<"$output"
+    local status=0
+    session_ask probe "$1" "$2" || status=$?
+    session_keep_answer PROBE
+    return $status
 }
 
-# session_wait_window CLASS CAPTION [SECONDS]
+# session_wait_window CLASS CAPTION [SECONDS]: waits (60 s by default) until the window is
+# shown, then probes it; PROBE then holds it. SESSION_LEFT_BEHIND, when set, names a command
+# that keeps what the screen showed for whoever looks at a wait that failed.
 session_wait_window() {
-    local deadline=$((SECONDS + ${3:-60}))
-    until session_probe "$1" "$2"; do
-        [ $SECONDS -lt $deadline ] || session_fail "no window of class '$1' and caption '$2'"
-        sleep 0.5
-    done
+    session_ask wait "${3:-60}" shown "$1" "$2" + probe "$1" "$2" || {
+        "${SESSION_LEFT_BEHIND:-:}"
+        session_fail "no window of class '$1' and caption '$2' shown"
+    }
+    session_keep_answer PROBE
 }
 
 # session_point_at X Y: moves the pointer there. xdotool's --sync waits for a movement, and
