@@ -11,7 +11,7 @@ session_start_display
 e2e_private_app
 printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' '24Hour=1' >"$E2E_INI"
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 
 e2e_open_menu
 session_shot "$E2E_OUT/menu.png" "${ASK[width]}x${ASK[height]}+${ASK[left]}+${ASK[top]}"

@@ -57,7 +57,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' '[Alert]' 'At=12:00' 'Lead
 
 started=${EPOCHREALTIME/[.,]/}
 session_start_clock "$start"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 # Painted: a shot before the first paint shows no look at all.
 e2e_clock_settled
 e2e_place $E2E_BUTTON
@@ -105,7 +105,7 @@ e2e_clock_gone
 xdotool mousemove 700 500
 printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
 session_start_clock "$start"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_clock_settled
 e2e_expect_designed_strip
 looks_for 2 no-alert

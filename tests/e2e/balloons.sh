@@ -32,7 +32,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' \
 
 # The game's dusk comes at 02:22:54 local time; its balloon is due from 02:21:54.
 session_start_clock "2026-03-01 02:21:50"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 wait_balloon "夜の訪れ" "実時間であと約1分でゲーム内は19:00、夜になります。"
 session_shot "$E2E_OUT/balloon-dusk.png"
 echo "balloon at ${BALLOON[rect_0]}: $E2E_OUT/balloon-dusk.png"
@@ -48,7 +48,7 @@ echo "balloon at ${BALLOON[rect_0]}: $E2E_OUT/balloon-notice.png"
 # Wine's tray sends no word of a click on a balloon: the journey posts the shell's message
 # (NIN_BALLOONUSERCLICK for icon 1) to the clock's tray receiver, as Windows would.
 e2e_ask_finds_nothing find ExplorerWClass || session_fail "a folder window is open already"
-e2e_ask children TFormVT555 VeltriaClock TMyCallback || session_fail "no clock window"
+e2e_ask children "${E2E_STRIP[@]}" TMyCallback || session_fail "no clock window"
 receiver=${ASK[last]}
 e2e_ask post "$receiver" 1125 1 0x405 || session_fail "could not post to the receiver $receiver"
 e2e_wait_ask 20 "no window of the folder $(basename "$E2E_SHOTS") after the balloon's click" \
@@ -71,6 +71,6 @@ e2e_expect "Dawn lines written" "$(grep -c '^Dawn=' "$E2E_INI")" 0
 # A later start a minute before the next dusk tells that one.
 e2e_clock_gone
 session_start_clock "2026-03-01 05:21:50"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 wait_balloon "夜の訪れ" "実時間であと約1分でゲーム内は19:00、夜になります。"

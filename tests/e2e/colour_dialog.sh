@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 session_start_display
 e2e_clock_away_from_tray
-e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+e2e_ask find "${E2E_STRIP[@]}" || session_fail "winask does not see the clock"
 # The clock's own process: journeys in the other prefix run clocks of their own.
 clock_process=$SESSION_CLOCK
 grep -q 'VeltriaClock.exe' "/proc/$clock_process/maps" ||
@@ -28,7 +28,7 @@ for round in 1 2; do
     e2e_ask activate "$dialog" || session_fail "the colour dialog could not take the front"
     session_key Escape
     e2e_wait_ask_fails 5 "the colour dialog stayed after Escape" dialog Color
-    session_probe TFormVT555 VeltriaClock || session_fail "the strip went with the dialog"
+    session_probe "${E2E_STRIP[@]}" || session_fail "the strip went with the dialog"
 done
 e2e_clock_settled
 session_shot "$E2E_OUT/after.png" "175x38+300+200"

@@ -22,7 +22,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=500' 'YPos=20' '[ScreenShot]' \
     "SaveFolder=$E2E_SHOTS_WIN" >"$E2E_INI"
 session_start_clock "2026-03-01 12:34:56"
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 
 e2e_start_game 300 300 >/dev/null
 e2e_game_in_front

@@ -12,7 +12,7 @@ e2e_private_app
 printf '[VeltriaTime]\r\nXPos=100\r\nYPos=100\r\n' >"$E2E_INI"
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "strip's place at start" "${PROBE[left]},${PROBE[top]}" 100,100
 strip=${PROBE[hwnd]}
 

@@ -23,9 +23,9 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=100' 'YPos=100' >"$E2E_INI"
 
 start="2026-03-01 00:24:00"
 session_start_clock "$start"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_clock_settled
-session_probe TFormVT555 VeltriaClock
+session_probe "${E2E_STRIP[@]}"
 e2e_expect "size at $percent %" "${PROBE[width]}x${PROBE[height]}" "$(e2e_px 175)x$(e2e_px 38)"
 e2e_expect "place of XPos=100, YPos=100" "${PROBE[left]},${PROBE[top]}" "$(e2e_px 100),$(e2e_px 100)"
 
@@ -54,7 +54,7 @@ session_shot "$E2E_OUT/colour-dialog.png"
 e2e_ask activate "$dialog" || session_fail "the colour dialog could not take the front"
 session_key Escape
 e2e_wait_ask_fails 5 "the colour dialog stayed after Escape" dialog Color
-session_probe TFormVT555 VeltriaClock || session_fail "the strip went with the dialog"
+session_probe "${E2E_STRIP[@]}" || session_fail "the strip went with the dialog"
 
 # Dragged by the game line, then quit: the file holds the place in units.
 e2e_centre $E2E_GAME_LINE
@@ -75,7 +75,7 @@ e2e_expect "stored place of $left,$top" "$stored_x $stored_y" "XPos=$(units "$le
 # The next start puts it there again (within the pixel a unit rounds to).
 e2e_clock_gone
 session_start_clock "$start"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "place at the next start" "${PROBE[left]},${PROBE[top]}" \
     "$(e2e_px "$(units "$left")"),$(e2e_px "$(units "$top")")"
 echo "place: dragged to $left,$top; stored ${stored_x#XPos=},${stored_y#YPos=}; started again at ${PROBE[left]},${PROBE[top]}"

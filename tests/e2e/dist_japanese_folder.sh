@@ -25,7 +25,7 @@ VC_EXE=$folder/VeltriaClock.exe
 
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "strip" "${PROBE[width]}x${PROBE[height]}+${PROBE[left]}+${PROBE[top]}" "175x38+0+0"
 e2e_clock_settled
 session_shot "$E2E_OUT/strip.png" "175x38+0+0"

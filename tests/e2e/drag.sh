@@ -7,7 +7,7 @@ session_start_display
 # A private copy: no settings file left by another run changes the start.
 e2e_private_app
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "size" "${PROBE[width]}x${PROBE[height]}" 175x38
 
 # Grabbed by the game line's middle.

@@ -12,7 +12,7 @@ e2e_unwritable "$E2E_INI"
 [[ $E2E_INI_WIN == *'\Café\VeltriaClock.ini' ]] || session_fail "Wine names the file $E2E_INI_WIN"
 
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_open_menu
 session_key e
 e2e_wait_ask 10 "no message box titled Veltriaclock after E" dialog Veltriaclock

@@ -12,7 +12,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=500' 'YPos=20' '[ScreenShot]' \
     "SaveFolder=$E2E_SHOTS_WIN" 'BMP=1' >"$E2E_INI"
 session_start_clock "2026-03-01 12:34:56"
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 
 # expect_whole_shots_or_none WHAT: no error box, the clock runs, and the screenshots are
 # either none or a whole pair (the BMP and the JPEG of one press).

@@ -8,7 +8,7 @@ e2e_private_app
 [ ! -e "$E2E_INI" ] || session_fail "a settings file exists before the first start"
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 strip_left=${PROBE[left]}
 strip_top=${PROBE[top]}
 

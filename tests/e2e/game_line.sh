@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 session_start_display
 session_start_clock "2026-03-01 00:00:24"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_clock_settled
 
 e2e_place $E2E_GAME_LINE

@@ -10,7 +10,7 @@ session_start_display
 # A private copy: no settings file left by another run changes the start.
 e2e_private_app
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 
 e2e_open_menu
 full_height=${ASK[height]}

@@ -119,7 +119,7 @@ show_row() {
     session_start_clock
     CLOCK=$SESSION_CLOCK
     e2e_wait_until 120 "$ROW: no strip within 120 s" strip_mapped_while_running
-    session_wait_window TFormVT555 VeltriaClock 10
+    session_wait_window "${E2E_STRIP[@]}" 10
     e2e_poll 10 strip_painted || session_fail "$ROW: $STRIP_WHY"
     START_MS=$(($(e2e_now_ms) - start))
     e2e_expect "$ROW: strip's place" "${PROBE[left]},${PROBE[top]}" "$1,$2"
@@ -139,7 +139,7 @@ quit_refused() {
     session_key Return
     e2e_wait_ask_fails 5 "$ROW: the message box stayed after Enter" dialog Veltriaclock
     kill -0 "$CLOCK" 2>/dev/null || session_fail "$ROW: the clock ended after the message box"
-    session_probe TFormVT555 VeltriaClock || session_fail "$ROW: the strip went with the message box"
+    session_probe "${E2E_STRIP[@]}" || session_fail "$ROW: the strip went with the message box"
     echo "ok: $ROW: the error box, and the clock runs on"
 }
 

@@ -9,6 +9,9 @@ E2E_OUT=$SESSION_OUT
 # Desktop menu entries are nothing a journey looks at; making them costs each session.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
+# The strip's window, as winask finds it: its class and its caption.
+E2E_STRIP=(TFormVT555 VeltriaClock)
+
 # The journeys' session answers its questions through one winask (lib/asker.sh), and keeps
 # the screen, the windows and the processes when a wait for a window fails.
 SESSION_ASK=e2e_ask

@@ -27,7 +27,7 @@ start_make_run() {
     setsid env --default-signal=INT "$root/tools/run-clock.sh" >"$E2E_OUT/$1" 2>&1 &
     run_pid=$!
     SESSION_PIDS+=($run_pid)
-    session_wait_window TFormVT555 VeltriaClock 60
+    session_wait_window "${E2E_STRIP[@]}" 60
 }
 
 start_make_run run-quit.log
@@ -42,7 +42,7 @@ start_make_run run-ctrl-c.log
 kill -INT -- "-$run_pid"
 e2e_wait_exit "$run_pid" 20
 e2e_expect "make run's status after Ctrl+C" "$E2E_EXIT_STATUS" 130
-e2e_wait_ask_fails 10 "the clock still runs after Ctrl+C" find TFormVT555 VeltriaClock
+e2e_wait_ask_fails 10 "the clock still runs after Ctrl+C" find "${E2E_STRIP[@]}"
 echo "ok: Ctrl+C stopped the clock"
 expect_game_alive "after Ctrl+C"
 session_shot "$E2E_OUT/game-still-there.png"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 session_start_display
 e2e_private_app
 session_start_clock "2026-03-01 00:00:00"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 
 # A point of the band right of the text and below it: its row but one at the bottom, near
 # the strip's right end.

@@ -11,7 +11,7 @@ e2e_unwritable "$E2E_INI"
 
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "position from the file" "${PROBE[left]},${PROBE[top]}" "200,100"
 
 e2e_open_menu
@@ -30,7 +30,7 @@ e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
 
 e2e_clock_settled
 kill -0 "$clock" 2>/dev/null || session_fail "the clock ended after the message box"
-session_probe TFormVT555 VeltriaClock || session_fail "the clock window is gone after the message box"
+session_probe "${E2E_STRIP[@]}" || session_fail "the clock window is gone after the message box"
 e2e_changes "the game line after the message box" "$(e2e_crop $E2E_GAME_LINE)"
 
 e2e_same_bytes "settings file" "$E2E_INI" "$E2E_OUT/before.ini"

@@ -8,7 +8,7 @@ session_start_display
 # A private copy: no settings file left by another run changes the start.
 e2e_private_app
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "width at start" "${PROBE[width]}" 175
 
 e2e_open_menu

@@ -20,7 +20,7 @@ echo "documents folder: $documents_win ($E2E_SHOTS)"
 
 session_start_clock "2030-01-02 03:04:05"
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_start_game 300 200
 e2e_ctrl_p
 e2e_wait_shots 1
@@ -46,7 +46,7 @@ echo "ok: the settings file holds CtrlP_Save=0"
 
 e2e_clock_gone
 session_start_clock "2030-01-02 05:00:00"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_game_in_front
 e2e_ctrl_p
 e2e_expect_files_stay "Ctrl+P with CtrlP_Save=0 in the settings file" 1

@@ -14,7 +14,7 @@ e2e_screenshot_folder shots
 printf '%s\r\n' '[ScreenShot]' 'CtrlP_Save=1' "SaveFolder=$E2E_SHOTS_WIN" >"$E2E_INI"
 
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_start_game 300 200 directx
 # Painted once its thread has been back in its loop.
 e2e_settled "$E2E_GAME"

@@ -12,7 +12,7 @@ printf '%s\r\n' '[ScreenShot]' "SaveFolder=$E2E_SHOTS_WIN" 'BMP=1' >"$E2E_INI"
 
 session_start_clock "2026-03-01 12:34:56"
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 # Left of the screen's middle, where the box opens: the keys go to the window under the
 # pointer, which rests on the game.
 e2e_start_game 40 300

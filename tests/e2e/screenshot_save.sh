@@ -14,7 +14,7 @@ e2e_game_picture "$E2E_OUT/expected.png"
 # The clock's local time starts at 12:34:56.000 and runs on.
 started=$(e2e_now_ms)
 session_start_clock "2026-03-01 12:34:56"
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_start_game 300 200
 session_probe VLT-CL VeltriaRune || session_fail "winask does not see the game window"
 e2e_expect "game client size" "${PROBE[client_width]}x${PROBE[client_height]}" "$E2E_GAME_SIZE"

@@ -8,8 +8,8 @@ session_start_display
 e2e_private_app
 session_start_clock
 first=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
-e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+session_wait_window "${E2E_STRIP[@]}"
+e2e_ask find "${E2E_STRIP[@]}" || session_fail "winask does not see the clock"
 first_window=${ASK[hwnd]}
 
 e2e_other_program_in_front 400 300

@@ -10,12 +10,12 @@ e2e_private_app
 printf '[VeltriaTime]\r\nXPos=100\r\nYPos=50\r\n' >"$E2E_INI"
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "stored place at start" "${PROBE[left]},${PROBE[top]}" "100,50"
 
 # e2e_expect_strip_at X,Y WHAT: the system reports the strip there.
 expect_strip_at() {
-    session_probe TFormVT555 VeltriaClock || session_fail "the strip went away ($2)"
+    session_probe "${E2E_STRIP[@]}" || session_fail "the strip went away ($2)"
     e2e_expect "strip's place $2" "${PROBE[left]},${PROBE[top]}" "$1"
 }
 
@@ -89,7 +89,7 @@ cp "$E2E_INI" "$E2E_OUT/settings-after-first-run.ini"
 e2e_clock_gone
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "place at the next start" "${PROBE[left]},${PROBE[top]}" "500,300"
 session_shot "$E2E_OUT/second-start.png"
 e2e_open_menu

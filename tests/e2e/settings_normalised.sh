@@ -20,7 +20,7 @@ documents=${ASK[item_list_path]:-}
 
 session_start_clock
 clock=$SESSION_CLOCK
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "position from XPos=0x64, YPos=50" "${PROBE[left]},${PROBE[top]}" "100,50"
 
 e2e_quit_through_menu "$clock"

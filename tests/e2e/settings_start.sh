@@ -11,7 +11,7 @@ printf '[VeltriaTime]\r\nXPos=100\r\nYPos=5000\r\n[RealTime]\r\nShow=1\r\n[BackG
 
 session_start_display
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_clock_settled
 
 e2e_expect "position (pulled back onto the 768-px desktop)" "${PROBE[left]},${PROBE[top]}" "100,730"

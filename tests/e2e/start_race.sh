@@ -28,7 +28,7 @@ for round in $(seq 1 $rounds); do
         pids+=($!)
         SESSION_PIDS+=($!)
     done
-    session_wait_window TFormVT555 VeltriaClock
+    session_wait_window "${E2E_STRIP[@]}"
     # The later starts wait for the first one's window, raise it and end.
     e2e_poll 15 at_most_one_alive "${pids[@]}" || true
     running=($(alive "${pids[@]}"))
@@ -54,13 +54,13 @@ for round in $(seq 1 $rounds); do
         e2e_wait_exit "$clock" 10
         e2e_expect "round $round: exit status" "$E2E_EXIT_STATUS" 0
         e2e_wait_ask_fails 5 "round $round: a clock window is left after quitting" find \
-            TFormVT555 VeltriaClock
+            "${E2E_STRIP[@]}"
     fi
 done
 
 # The last round's clock still runs: an ordinary second start raises it.
-session_probe TFormVT555 VeltriaClock || session_fail "the clock went away"
-e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+session_probe "${E2E_STRIP[@]}" || session_fail "the clock went away"
+e2e_ask find "${E2E_STRIP[@]}" || session_fail "winask does not see the clock"
 first_window=${ASK[hwnd]}
 e2e_other_program_in_front 600 500
 wine "$VC_EXE" >>"$E2E_OUT/starts.log" 2>&1 &

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 session_start_display
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_clock_settled
 
 e2e_expect_designed_strip

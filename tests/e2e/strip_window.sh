@@ -5,10 +5,10 @@ source "$(dirname "$0")/lib.sh"
 session_start_display
 session_start_clock
 # The window first, then the strip shown soon after: a window made but never shown fails here.
-e2e_wait_ask 60 "no clock window" find TFormVT555 VeltriaClock
-e2e_wait_ask 10 "the clock's window was not shown within 10 s" shown TFormVT555 VeltriaClock
+e2e_wait_ask 60 "no clock window" find "${E2E_STRIP[@]}"
+e2e_wait_ask 10 "the clock's window was not shown within 10 s" shown "${E2E_STRIP[@]}"
 e2e_clock_settled
-session_probe TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+session_probe "${E2E_STRIP[@]}" || session_fail "winask does not see the clock"
 
 e2e_expect "outer size" "${PROBE[width]}x${PROBE[height]}" "175x38"
 e2e_expect "client size" "${PROBE[client_width]}x${PROBE[client_height]}" "175x38"
@@ -29,7 +29,7 @@ session_click $CENTRE_X $CENTRE_Y
 session_key x ctrl+p Escape
 e2e_clock_settled
 before="${PROBE[left]},${PROBE[top]}"
-session_probe TFormVT555 VeltriaClock || session_fail "the strip went away after a click"
+session_probe "${E2E_STRIP[@]}" || session_fail "the strip went away after a click"
 e2e_expect "position after a click and keys" "${PROBE[left]},${PROBE[top]}" "$before"
 e2e_expect "topmost after a click" $((PROBE[exstyle] & 0x8)) 8
 session_shot "$E2E_OUT/screen.png"

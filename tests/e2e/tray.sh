@@ -6,13 +6,13 @@ source "$(dirname "$0")/lib.sh"
 
 session_start_display
 e2e_clock_away_from_tray
-e2e_ask find TFormVT555 VeltriaClock || session_fail "winask does not see the clock"
+e2e_ask find "${E2E_STRIP[@]}" || session_fail "winask does not see the clock"
 clock_process=${ASK[process]}
 
 e2e_other_program_in_front 600 500
 
 # The tray's receiver is the last of the strip's zero-size receiver windows.
-e2e_ask children TFormVT555 VeltriaClock TMyCallback || session_fail "no clock window"
+e2e_ask children "${E2E_STRIP[@]}" TMyCallback || session_fail "no clock window"
 e2e_expect "receiver windows" "${ASK[count]}" 10
 receiver=${ASK[last]}
 session_point_at 500 400

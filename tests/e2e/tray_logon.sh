@@ -63,11 +63,11 @@ echo "ok: no notification area on $E2E_DESKTOP"
 e2e_wine "$VC_EXE" >"$E2E_OUT/clock.log" 2>&1 &
 SESSION_CLOCK=$!
 SESSION_PIDS+=("$SESSION_CLOCK")
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 clock_process=${PROBE[process]}
 # Its start is done, and with it the first try to add the icon.
 e2e_clock_settled
-e2e_ask children TFormVT555 VeltriaClock TMyCallback || session_fail "no clock window"
+e2e_ask children "${E2E_STRIP[@]}" TMyCallback || session_fail "no clock window"
 receiver=${ASK[last]}
 e2e_ask_finds_nothing tray-icons || session_fail "a notification area took an icon already"
 

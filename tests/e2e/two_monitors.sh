@@ -23,7 +23,7 @@ start_clock() {
     e2e_clock_gone
     session_start_clock
     clock=$SESSION_CLOCK
-    session_wait_window TFormVT555 VeltriaClock
+    session_wait_window "${E2E_STRIP[@]}"
     e2e_expect "strip's place at start" "${PROBE[left]},${PROBE[top]}" "$1"
     e2e_expect "strip's size at start" "${PROBE[width]}x${PROBE[height]}" 175x38
 }
@@ -87,7 +87,7 @@ e2e_wait_strip_at 1800,730 "after a drag past the second monitor's bottom"
 
 # Moves by the system, as another program or a window manager makes them: each proposed
 # place keeps the strip whole on the monitor it mostly lies on.
-e2e_ask find TFormVT555 VeltriaClock || session_fail "no strip to move"
+e2e_ask find "${E2E_STRIP[@]}" || session_fail "no strip to move"
 strip=${ASK[hwnd]}
 # move_and_expect X,Y WHAT AT: the system moves the strip to X,Y; it stands at AT.
 move_and_expect() {

@@ -12,7 +12,7 @@ printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=600' '[ScreenShot]' 'CtrlP_Save
     "SaveFolder=$E2E_SHOTS_WIN" 'BMP=1' >"$E2E_INI"
 e2e_game_picture "$E2E_OUT/expected.png"
 session_start_clock
-session_wait_window TFormVT555 VeltriaClock
+session_wait_window "${E2E_STRIP[@]}"
 e2e_expect "strip's place" "${PROBE[left]},${PROBE[top]}" 300,600
 
 # game_shown WHERE: the screen shows the game's picture where its client area is.

@@ -102,7 +102,7 @@ e2e_settled() {
 }
 
 # e2e_clock_settled: the same for the clock's strip.
-e2e_clock_settled() { e2e_settled TFormVT555 VeltriaClock; }
+e2e_clock_settled() { e2e_settled "${E2E_STRIP[@]}"; }
 
 # e2e_keys_reached: the window under the pointer, which takes the keys without a window
 # manager, has read the keys typed so far: the system's key state holds them. A window that

@@ -87,10 +87,10 @@ e2e_count_shots() {
 e2e_keys_seen() {
     local x y
     read -r x y < <(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd' ')
-    e2e_ask sync-at "$x" "$y" + sync TFormVT555 VeltriaClock ||
-        { [ "${ASK[found]:-}" = 0 ] && e2e_ask sync TFormVT555 VeltriaClock; } ||
+    e2e_ask sync-at "$x" "$y" + sync "${E2E_STRIP[@]}" ||
+        { [ "${ASK[found]:-}" = 0 ] && e2e_ask sync "${E2E_STRIP[@]}"; } ||
         session_fail "the window at $x,$y or the clock does not answer"
-    e2e_ask sync TFormVT555 VeltriaClock || session_fail "the clock does not answer"
+    e2e_ask sync "${E2E_STRIP[@]}" || session_fail "the clock does not answer"
 }
 
 # e2e_keys KEY_ACTIONS...: xdotool's keydown/keyup actions, then e2e_keys_seen. A screenshot

@@ -66,7 +66,7 @@ e2e_wait_exit() {
 # moment after its process has ended; a start then would take it for a running clock, raise
 # it and end.
 e2e_clock_gone() {
-    e2e_wait_ask_fails 10 "a clock window stayed after the clock ended" find TFormVT555 VeltriaClock
+    e2e_wait_ask_fails 10 "a clock window stayed after the clock ended" find "${E2E_STRIP[@]}"
 }
 
 # e2e_other_program_in_front X Y: a window of another program, at X,Y, takes the front, so

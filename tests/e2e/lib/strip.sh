@@ -10,7 +10,7 @@ E2E_BUTTON=PanelX E2E_GAME_LINE=Label_VTime E2E_REAL_LINE=Label_RTime E2E_BAND=I
 # move with the strip, so one answer serves the whole journey.
 declare -gA LAYOUT
 e2e_strip_layout() {
-    e2e_wait_ask 10 "the clock tells no layout of its components" layout TFormVT555 VeltriaClock
+    e2e_wait_ask 10 "the clock tells no layout of its components" layout "${E2E_STRIP[@]}"
     session_keep_answer LAYOUT
 }
 
@@ -47,7 +47,7 @@ e2e_crop() {
 # the menu window's rectangle.
 e2e_open_menu() {
     # Waits a little: a probe can fail while another Wine program is starting.
-    session_wait_window TFormVT555 VeltriaClock 5
+    session_wait_window "${E2E_STRIP[@]}" 5
     e2e_centre $E2E_BUTTON
     session_click $CENTRE_X $CENTRE_Y
     e2e_ask wait 5 menu || {
@@ -81,7 +81,7 @@ e2e_drag() {
     # would go to the windows they pass over, and the strip would stop short. Answers from the
     # clock's thread may come before the press is handled (sent messages first), so the loop
     # itself is waited for. A first drag may start none (e2e_prime_drag tries again).
-    e2e_poll 3 e2e_ask moving TFormVT555 VeltriaClock ||
+    e2e_poll 3 e2e_ask moving "${E2E_STRIP[@]}" ||
         echo "note: no move loop after the press at $1,$2"
     for step in $(seq 1 $steps); do
         # No --sync: a step that ends where the pointer already is would hang it.
@@ -104,7 +104,7 @@ e2e_drag() {
 # pointer went elsewhere, and the loop would take the next click as the drag's end. Another
 # Return, once the strip is under the pointer, ends it.
 e2e_move_loop_ended() {
-    ! e2e_ask moving TFormVT555 VeltriaClock || {
+    ! e2e_ask moving "${E2E_STRIP[@]}" || {
         xdotool key Return
         E2E_RETURNS=$((E2E_RETURNS + 1))
         e2e_clock_settled
@@ -114,7 +114,7 @@ e2e_move_loop_ended() {
 
 # e2e_wait_strip_at X,Y WHAT [SECONDS]: the system reports the strip there (within 5 s, or
 # SECONDS); PROBE then holds it.
-e2e_strip_at() { session_probe TFormVT555 VeltriaClock && [ "${PROBE[left]},${PROBE[top]}" = "$1" ]; }
+e2e_strip_at() { session_probe "${E2E_STRIP[@]}" && [ "${PROBE[left]},${PROBE[top]}" = "$1" ]; }
 e2e_wait_strip_at() {
     e2e_poll "${3:-5}" e2e_strip_at "$1" ||
         session_fail "the strip's place $2 is ${PROBE[left]:-?},${PROBE[top]:-?}, expected $1"
@@ -127,12 +127,12 @@ e2e_wait_strip_at() {
 # move it at all. Short drags from the grab point until the system reports a new place
 # (three tries); later drags follow the pointer. PROBE then holds the strip's place.
 e2e_strip_moved_from() {
-    session_probe TFormVT555 VeltriaClock || session_fail "the strip went away during a drag"
+    session_probe "${E2E_STRIP[@]}" || session_fail "the strip went away during a drag"
     [ "${PROBE[left]},${PROBE[top]}" != "$1" ]
 }
 e2e_prime_drag() {
     local try from
-    session_probe TFormVT555 VeltriaClock || session_fail "no strip to drag"
+    session_probe "${E2E_STRIP[@]}" || session_fail "no strip to drag"
     from="${PROBE[left]},${PROBE[top]}"
     for try in 1 2 3; do
         e2e_drag $((PROBE[left] + $1)) $((PROBE[top] + $2)) $((PROBE[left] + $1 + 30)) \
@@ -144,7 +144,7 @@ e2e_prime_drag() {
 }
 
 # e2e_wait_strip_width WIDTH: waits (3 s at most) until the strip is WIDTH pixels wide.
-e2e_strip_width_is() { session_probe TFormVT555 VeltriaClock && [ "${PROBE[width]}" = "$1" ]; }
+e2e_strip_width_is() { session_probe "${E2E_STRIP[@]}" && [ "${PROBE[width]}" = "$1" ]; }
 e2e_wait_strip_width() {
     e2e_poll 3 e2e_strip_width_is "$1" ||
         session_fail "the strip is ${PROBE[width]:-?} px wide, expected $1"
@@ -176,7 +176,7 @@ e2e_clock_away_from_tray() {
     e2e_private_app
     printf '%s\r\n' '[VeltriaTime]' 'XPos=300' 'YPos=200' >"$E2E_INI"
     session_start_clock
-    session_wait_window TFormVT555 VeltriaClock
+    session_wait_window "${E2E_STRIP[@]}"
     e2e_expect "strip position" "${PROBE[left]},${PROBE[top]}" "300,200"
 }
 
