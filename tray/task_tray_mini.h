@@ -43,8 +43,10 @@ class TrayModule {
     friend class TMyCallback;
 
     struct Entry {
-        // Kept as the decimal text of the identifier: a notification's identifier is
-        // written in decimal and looked up as that text.
+        // Kept as the decimal text of the identifier, as the registry has always kept its
+        // entries, so that identifiers are handed out and matched as before: the next one is
+        // the number the last entry's text reads as, plus one, and a notification's
+        // identifier is written in decimal and looked up as that text.
         std::string id;
         TTaskTrayMini* component;  // empty once destroyed; the identifier stays taken
     };
