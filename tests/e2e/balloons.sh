@@ -38,8 +38,7 @@ session_shot "$E2E_OUT/balloon-dusk.png"
 echo "balloon at ${BALLOON[rect_0]}: $E2E_OUT/balloon-dusk.png"
 
 e2e_start_game 500 400
-e2e_ctrl_p
-e2e_wait_shots 1
+e2e_ctrl_p_saves 1
 jpeg=$(e2e_shots jpg)
 wait_balloon "スクリーンショットを保存しました" \
     "$jpeg を保存しました。クリックするとフォルダーを開きます。"

@@ -40,8 +40,7 @@ e2e_wait_ask_fails 5 "the message box stayed after Enter" dialog Veltriaclock
 # Room again: the next press writes a whole picture of the game.
 rm -f "$E2E_SHOTS/filler" "$E2E_SHOTS"/vlt_*
 e2e_game_in_front
-e2e_ctrl_p
-e2e_wait_until 10 "no JPEG once there was room" e2e_has_shots 1
+e2e_ctrl_p_until 10 "no JPEG once there was room" e2e_has_shots 1
 # Written whole in the look that saw the keys, before the clock answers.
 e2e_clock_settled
 e2e_expect "JPEG screenshots once there was room" "$(e2e_count_shots jpg)" 1

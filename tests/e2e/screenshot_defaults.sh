@@ -22,8 +22,7 @@ session_start_clock "2030-01-02 03:04:05"
 clock=$SESSION_CLOCK
 session_wait_window "${E2E_STRIP[@]}"
 e2e_start_game 300 200
-e2e_ctrl_p
-e2e_wait_shots 1
+e2e_ctrl_p_saves 1
 e2e_expect "BMP screenshots without BMP=1" "$(e2e_count_shots bmp)" 0
 name=$(e2e_shots jpg)
 echo "screenshot: $name"
@@ -55,8 +54,7 @@ e2e_open_menu
 session_key p
 e2e_wait_ask_fails 5 "the menu stayed open after p" menu
 e2e_game_in_front
-e2e_ctrl_p
-e2e_wait_shots 2
+e2e_ctrl_p_saves 2
 e2e_expect "BMP screenshots without BMP=1" "$(e2e_count_shots bmp)" 0
 e2e_shots | grep -q '^vlt_20300102_0500' ||
     session_fail "no screenshot of the second start: $(e2e_shots)"

@@ -22,8 +22,7 @@ session_shot "$E2E_OUT/game-on-screen.png" "$E2E_GAME_SIZE+300+200"
 e2e_expect "pixels of the game on the screen unlike black" \
     "$(e2e_pixels_unlike "$E2E_OUT/game-on-screen.png" 0,0,0)" 0
 
-e2e_ctrl_p
-e2e_wait_shots 1
+e2e_ctrl_p_saves 1
 shot=$E2E_SHOTS/$(e2e_shots jpg)
 convert "$shot" "$E2E_OUT/screenshot.png"
 e2e_expect "screenshot size" "$(identify -format '%wx%h' "$E2E_OUT/screenshot.png")" "$E2E_GAME_SIZE"

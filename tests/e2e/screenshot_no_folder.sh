@@ -51,8 +51,7 @@ e2e_expect "message boxes after three more Ctrl+P" "${ASK[count]}" 1
 # The player mends the cause before OK, back in the game: that press saves.
 mkdir "$E2E_SHOTS"
 e2e_game_in_front
-e2e_ctrl_p
-e2e_wait_shots 1
+e2e_ctrl_p_saves 1
 e2e_expect "BMP screenshots with the box open" "$(e2e_count_shots bmp)" 1
 e2e_ask count '#32770' || session_fail "winask cannot count the message boxes"
 e2e_expect "message boxes after the press that saved" "${ASK[count]}" 1
@@ -72,7 +71,6 @@ echo "ok: one message box only"
 kill -0 "$clock" 2>/dev/null || session_fail "the clock ended after the message box"
 
 e2e_game_in_front
-e2e_ctrl_p
-e2e_wait_shots 2
+e2e_ctrl_p_saves 2
 e2e_expect "BMP screenshots" "$(e2e_count_shots bmp)" 2
 e2e_shots

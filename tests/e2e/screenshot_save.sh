@@ -116,7 +116,6 @@ session_shot "$E2E_OUT/other-in-front.png"
 
 # The game back in front: the same keys save again.
 e2e_game_in_front
-e2e_ctrl_p
-e2e_wait_shots 3
+e2e_ctrl_p_saves 3
 e2e_expect "BMP screenshots" "$(e2e_count_shots bmp)" 3
 e2e_shots

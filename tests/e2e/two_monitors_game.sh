@@ -25,8 +25,7 @@ game_shown() {
 
 # ctrl_p_saves_game COUNT WHERE: Ctrl+P gives screenshot number COUNT, the game's picture.
 ctrl_p_saves_game() {
-    e2e_ctrl_p
-    e2e_wait_shots "$1"
+    e2e_ctrl_p_saves "$1"
     local name
     name=$(e2e_shots jpg | tail -n 1)
     name=${name%.jpg}

@@ -100,11 +100,29 @@ e2e_keys() {
     e2e_keys_seen
 }
 
-# e2e_ctrl_p: Ctrl held, P pressed (the clock looks at both down), P and Ctrl released; a
-# screenshot that press gives is then written whole.
+# e2e_ctrl_p: Ctrl held, P pressed, P and Ctrl released, for a press that is to give nothing
+# (what a press gives is waited for with e2e_ctrl_p_until).
 e2e_ctrl_p() {
     e2e_keys keydown ctrl keydown p
     e2e_keys keyup p keyup ctrl
+}
+
+# e2e_ctrl_p_until SECONDS WHAT COMMAND ARGS...: Ctrl held and P pressed until the command
+# succeeds (what the press gives is seen), then both released. The clock looks at the keys on
+# its own tick, and answers from its thread do not mean a tick has run since (sent messages
+# come first): keys let go at once could be up again before it looked. WHAT fails the journey
+# when SECONDS pass first.
+e2e_ctrl_p_until() {
+    e2e_keys keydown ctrl keydown p
+    e2e_wait_until "$1" "$2" "${@:3}"
+    e2e_keys keyup p keyup ctrl
+}
+
+# e2e_ctrl_p_saves COUNT: Ctrl+P gives screenshot number COUNT (within 5 s), written whole;
+# no other is coming.
+e2e_ctrl_p_saves() {
+    e2e_ctrl_p_until 5 "no screenshot number $1 within 5 s of Ctrl+P" e2e_has_shots "$1"
+    e2e_expect "JPEG screenshots" "$(e2e_count_shots jpg)" "$1"
 }
 
 # e2e_expect_files_stay WHAT COUNT: after WHAT (keys the clock has looked at, e2e_keys)
