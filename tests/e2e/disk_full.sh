@@ -26,7 +26,7 @@ session_wait_window "${E2E_STRIP[@]}"
 
 e2e_start_game 300 300 >/dev/null
 e2e_game_in_front
-e2e_ctrl_p
+e2e_ctrl_p_until 10 "no message box when the disk filled up" e2e_ask dialog Veltriaclock
 e2e_wait_ask 10 "no message box when the disk filled up" dialog Veltriaclock
 box=${ASK[hwnd]}
 e2e_expect "message box text" "${ASK[text]:-}" "ストリームへの書き込みエラー."

@@ -376,7 +376,7 @@ row_savefolder_locked() {
     printf '%s\r\n' '[VeltriaTime]' 'XPos=250' 'YPos=190' '[ScreenShot]' 'SaveFolder=locked' >"$E2E_INI"
     show_row 250 190 0 000000
     e2e_start_game 500 400
-    e2e_ctrl_p
+    e2e_ctrl_p_until 10 "$ROW: no message box titled Veltriaclock after Ctrl+P" e2e_ask dialog Veltriaclock
     e2e_wait_ask 10 "$ROW: no message box titled Veltriaclock after Ctrl+P" dialog Veltriaclock
     box=${ASK[hwnd]} box_x=$((ASK[left] + ASK[width] / 2)) box_y=$((ASK[top] + ASK[height] / 3))
     pattern='^ファイル locked\\vlt_[0-9]{8}_[0-9]{6}_[0-9]{4}\.jpg を作成できません\.$'

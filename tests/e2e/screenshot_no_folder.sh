@@ -19,7 +19,7 @@ e2e_start_game 40 300
 # Only a folder that exists at the start is taken, so it goes afterwards.
 rmdir "$E2E_SHOTS"
 
-e2e_ctrl_p
+e2e_ctrl_p_until 10 "no message box titled Veltriaclock after Ctrl+P" e2e_ask dialog Veltriaclock
 e2e_wait_ask 10 "no message box titled Veltriaclock after Ctrl+P" dialog Veltriaclock
 box=${ASK[hwnd]}
 box_x=$((ASK[left] + ASK[width] / 2)) box_y=$((ASK[top] + ASK[height] / 3))
