@@ -110,8 +110,15 @@ e2e_clock_settled() { e2e_settled "${E2E_STRIP[@]}"; }
 e2e_keys_reached() {
     local x y
     read -r x y < <(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd' ')
-    e2e_ask sync-at "$x" "$y" || [ "${ASK[found]:-}" = 0 ] ||
-        session_fail "the window at $x,$y does not answer"
+    e2e_pointer_seen "$x" "$y"
+}
+
+# e2e_pointer_seen X Y: the window at X,Y (if any) has been back in its message loop, where
+# Wine reads what the display sent it: the pointer's movement there among it, so that Wine has
+# the pointer where the display has it.
+e2e_pointer_seen() {
+    e2e_ask sync-at "$1" "$2" || [ "${ASK[found]:-}" = 0 ] ||
+        session_fail "the window at $1,$2 does not answer"
 }
 
 # e2e_wait_ask SECONDS WHAT COMMAND ARGS...: asks until winask answers. One winask asks again
