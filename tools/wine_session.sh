@@ -181,10 +181,14 @@ session_wait_window() {
 }
 
 # session_point_at X Y: moves the pointer there. xdotool's --sync waits for a movement, and
-# there is none when the pointer is already there: it would hang for many seconds.
+# there is none when the pointer is already there: it would hang for many seconds. It waits
+# for the display, not for Wine: SESSION_POINTER_SEEN, when set, names a command (given X Y)
+# that waits until the window there has read the movement, so that a press after it is not
+# taken where the pointer was before.
 session_point_at() {
     if [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd,)" != "$1,$2" ]; then
         xdotool mousemove --sync "$1" "$2"
+        "${SESSION_POINTER_SEEN:-:}" "$1" "$2"
     fi
 }
 

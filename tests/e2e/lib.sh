@@ -12,10 +12,12 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 # The strip's window, as winask finds it: its class and its caption.
 E2E_STRIP=(TFormVT555 VeltriaClock)
 
-# The journeys' session answers its questions through one winask (lib/asker.sh), and keeps
-# the screen, the windows and the processes when a wait for a window fails.
+# The journeys' session answers its questions through one winask (lib/asker.sh), keeps the
+# screen, the windows and the processes when a wait for a window fails, and moves the pointer
+# only as far as Wine has seen it.
 SESSION_ASK=e2e_ask
 SESSION_LEFT_BEHIND=e2e_left_behind
+SESSION_POINTER_SEEN=e2e_pointer_seen
 for room in processes asker pictures strip game; do
     source "$E2E_DIR/lib/$room.sh"
 done
