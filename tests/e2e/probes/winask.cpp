@@ -675,11 +675,20 @@ int OnDesktop(int argc, char** argv) {
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started)) {
-        std::fprintf(stderr, "winask: cannot start %s on %s (%lu)\n", argv[3], argv[2],
-                     GetLastError());
-        return 125;
+    // Wine now and then refuses a start on another window station with an internal error
+    // (seen once in some thirty journeys); the next try starts it.
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                           &startup, &started)) {
+            break;
+        }
+        const DWORD error = GetLastError();
+        std::fprintf(stderr, "winask: cannot start %s on %s (%lu), try %d\n", argv[3], argv[2],
+                     error, attempt);
+        if (error != ERROR_INTERNAL_ERROR || attempt == 3) {
+            return 125;
+        }
+        Sleep(200);
     }
     CloseHandle(started.hThread);
     WaitForSingleObject(started.hProcess, INFINITE);
