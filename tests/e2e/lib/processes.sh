@@ -37,6 +37,14 @@ e2e_left_behind() {
     [ "${#SESSION_PIDS[@]}" = 0 ] ||
         ps -o pid,stat,etime,args -p "$(IFS=,; echo "${SESSION_PIDS[*]}")" \
             >>"$E2E_OUT/left-processes.txt" 2>&1 || true
+    # A clock that ended by itself, and how: a window waited for in vain may never have come.
+    if [ -n "${SESSION_CLOCK:-}" ] && e2e_ended "$SESSION_CLOCK"; then
+        local status=0
+        wait "$SESSION_CLOCK" 2>/dev/null || status=$?
+        echo "the clock (process $SESSION_CLOCK) had ended, status $status" \
+            >>"$E2E_OUT/left-processes.txt"
+        cp "$E2E_OUT/clock.log" "$E2E_OUT/left-clock.log" 2>/dev/null || true
+    fi
 }
 
 # e2e_ended PID: the process has ended (or is a zombie, not yet waited for).
