@@ -79,7 +79,9 @@ e2e_poll() {
     until "$@"; do
         now=${EPOCHREALTIME/[.,]/}
         [ $((now / 1000)) -lt $deadline ] || return 1
-        # A pause between two tries, so that the poll leaves the machine to what it waits for.
+        # Not a wait for anything (the deadline bounds that): the pace of the tries. Each try
+        # starts programs, and without a pause between them the poll would take the cores from
+        # the programs whose answer it waits for.
         sleep 0.1
     done
 }
