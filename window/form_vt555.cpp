@@ -267,14 +267,12 @@ void TFormVT555::Timer1Timer(TObject*) {
     if (game == 0) {
         return;
     }
-    if (!Timer1->ErrorBoxOpen()) {
-        TakeScreenshot(game);
-        return;
-    }
     try {
         TakeScreenshot(game);
     } catch (const std::exception&) {
-        // Told by the open box.
+        if (!Timer1->ErrorBoxOpen()) {
+            throw;  // to the dispatch, which shows it
+        }
     }
 }
 
