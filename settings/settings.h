@@ -81,22 +81,21 @@ inline constexpr auto kSettings = std::to_array<SettingDefinition>({
 inline constexpr auto kSaveOrder = [] {
     constexpr auto saved = std::ranges::count_if(
         kSettings, [](const SettingDefinition& d) { return d.savedAt != kNeverWritten; });
-    std::array<std::optional<SettingKey>, saved> order{};
+    std::array<SettingKey, saved> order{};
+    std::array<bool, saved> taken{};
     for (const SettingDefinition& d : kSettings) {
         if (d.savedAt == kNeverWritten) {
             continue;
         }
-        // Out of range or taken twice does not compile: a constant expression may not fail.
-        if (d.savedAt < 0 || d.savedAt >= saved || order[d.savedAt]) {
+        // Out of range or taken twice does not compile (a constant expression may not throw);
+        // as many places as saved keys, each taken once, leaves none empty.
+        if (d.savedAt < 0 || d.savedAt >= saved || taken[d.savedAt]) {
             throw "each saved key needs a place of its own in the save order";
         }
         order[d.savedAt] = d.id;
+        taken[d.savedAt] = true;
     }
-    std::array<SettingKey, saved> keys{};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i] = *order[i];
-    }
-    return keys;
+    return order;
 }();
 
 const SettingDefinition& Definition(SettingKey key);
