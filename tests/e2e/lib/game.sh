@@ -122,7 +122,7 @@ e2e_ctrl_p_until() {
 # no other is coming.
 e2e_ctrl_p_saves() {
     e2e_ctrl_p_until 5 "no screenshot number $1 within 5 s of Ctrl+P" e2e_has_shots "$1"
-    e2e_expect "JPEG screenshots" "$(e2e_count_shots jpg)" "$1"
+    e2e_wait_shots "$1"
 }
 
 # e2e_expect_files_stay WHAT COUNT: after WHAT (keys the clock has looked at, e2e_keys)
