@@ -25,13 +25,11 @@ e2e_game_in_front() {
     e2e_ask activate "$E2E_GAME" || session_fail "the game window could not take the front"
     e2e_ask foreground || session_fail "no foreground window"
     e2e_expect "front window" "${ASK[class]}" VLT-CL
-    if [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd,)" != "$x,$y" ]; then
-        session_point_at $x $y
-        # Entering the game's window, the display tells its process which keys are down then
-        # (none). Read late, on a busy machine, after Ctrl has gone down through the clock's
-        # window, that old news makes Wine release Ctrl: the clock then sees P without Ctrl.
-        e2e_ask sync "$E2E_GAME" || session_fail "the game window does not answer"
-    fi
+    # Entering the game's window, the display tells its process which keys are down then
+    # (none). Read late, on a busy machine, after Ctrl has gone down through the clock's
+    # window, that old news makes Wine release Ctrl: the clock then sees P without Ctrl. The
+    # move waits until the game's window has read it.
+    session_point_at $x $y
 }
 
 # e2e_game_picture FILE: what the stand-in game paints in its client area.
